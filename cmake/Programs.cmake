@@ -1,0 +1,53 @@
+# Helpers that declare the deliverable programs and their checks, one line each.
+
+# add_program(<name> [RUNS_UNTIL_KILLED] SOURCES <source>...) builds the deliverable <name> from
+# its units. For the tests it also builds <name>_units, the same sources compiled a second time
+# with `main` renamed to <name>_main by a compile definition, so that they link beside the test
+# runner's own main. RUNS_UNTIL_KILLED marks a program that never ends by itself.
+function(add_program name)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "RUNS_UNTIL_KILLED" "" "SOURCES")
+  add_executable(${name} ${arg_SOURCES})
+  install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  add_library(${name}_units STATIC EXCLUDE_FROM_ALL ${arg_SOURCES})
+  target_compile_definitions(${name}_units PRIVATE main=${name}_main)
+  target_include_directories(${name}_units PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  if(arg_RUNS_UNTIL_KILLED)
+    set_property(GLOBAL APPEND PROPERTY ENDLESS_PROGRAMS ${name})
+  else()
+    set_property(GLOBAL APPEND PROPERTY ENDING_PROGRAMS ${name})
+  endif()
+endfunction()
+
+# add_run_target() declares the target `run`, which builds every program and runs them in turn:
+# those that end, then each endless one for a few seconds.
+function(add_run_target)
+  get_property(ending GLOBAL PROPERTY ENDING_PROGRAMS)
+  get_property(endless GLOBAL PROPERTY ENDLESS_PROGRAMS)
+  list(TRANSFORM ending REPLACE ".+" "$<TARGET_FILE:\\0>" OUTPUT_VARIABLE ending_files)
+  list(TRANSFORM endless REPLACE ".+" "$<TARGET_FILE:\\0>" OUTPUT_VARIABLE endless_files)
+  add_custom_target(run
+    COMMAND ${CMAKE_COMMAND} "-DENDING=${ending_files}" "-DENDLESS=${endless_files}"
+      -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/RunPrograms.cmake
+    USES_TERMINAL
+    VERBATIM)
+  add_dependencies(run ${ending} ${endless})
+endfunction()
+
+# add_unit_test(<name> <library>...) builds the GoogleTest runner <name> from <name>.cpp and
+# registers its tests with CTest.
+function(add_unit_test name)
+  add_executable(${name} ${name}.cpp)
+  target_link_libraries(${name} PRIVATE ${ARGN} testsupport GTest::gtest_main)
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
+endfunction()
+
+# add_golden_test(<program> <expected file>) runs <program> and requires exit status 0, nothing
+# on standard error, and standard output equal byte for byte to <expected file>.
+function(add_golden_test program expected)
+  add_test(NAME ${program}.golden
+    COMMAND ${CMAKE_COMMAND}
+      -DPROGRAM=$<TARGET_FILE:${program}>
+      -DEXPECTED=${CMAKE_CURRENT_SOURCE_DIR}/${expected}
+      -DACTUAL=${CMAKE_CURRENT_BINARY_DIR}/${program}.actual
+      -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/CheckGolden.cmake)
+endfunction()
