@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+
+// Level and movement statistics of a series of single-precision samples. A step is the pair of
+// neighbouring samples (values[i-1], values[i]); counts and runs are in steps, not samples.
+struct arrStatResult {
+  float min;                 // smallest sample
+  float max;                 // largest sample, but never below 0.0
+  float mean;                // arithmetic mean, summed in single precision
+  std::int32_t incCount;     // rising steps
+  std::int32_t decCount;     // falling steps
+  std::int32_t incSeqCount;  // longest run of rising steps; a flat step does not break a run
+  std::int32_t decSeqCount;  // longest run of falling steps; a flat step does not break a run
+  float diff;                // last sample minus first
+  float incMaxDiff;          // largest single rise, 0.0 when nothing rises
+  float decMaxDiff;          // largest single fall as a positive amount, 0.0 when nothing falls
+};
+
+// Returns the smallest of the first `count` samples (a NaN at index 0 wins, elsewhere it is
+// passed over). An empty series yields 0.0.
+float computeMin(const float* values, std::uint8_t count);
+
+// Returns the largest of the first `count` samples, floored at 0.0: the result is not seeded from
+// values[0], so a series with no sample above 0.0, or no sample at all, yields 0.0.
+float computeMax(const float* values, std::uint8_t count);
+
+// Returns the mean of the first `count` samples, added in index order with every sum rounded to
+// single precision. An empty series yields NaN (0.0 / 0.0).
+float computeAvg(const float* values, std::uint8_t count);
+
+// Fills *out with the statistics of the first `count` samples; every field covers the whole
+// series, counts above 255 included. A step with a NaN on either side is flat. With a count of 0
+// or below nothing is read and every field of *out is 0.
+void computeArrStats(const float* values, std::int32_t count, arrStatResult* out);
+
+// Prints the first `count` samples, one "index \t value \n" line each, followed by the ten
+// summary lines of `stats`, one per field in field order.
+void printSeriesReport(const float* values, std::int32_t count, const arrStatResult& stats);

@@ -1,0 +1,173 @@
+#include "arrStats.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <vector>
+
+#include "captureOutput.h"
+
+namespace {
+
+arrStatResult statsOf(const std::vector<float>& values) {
+  arrStatResult out;
+  computeArrStats(values.data(), static_cast<std::int32_t>(values.size()), &out);
+  return out;
+}
+
+void expectNoSteps(const arrStatResult& out) {
+  EXPECT_EQ(out.incCount, 0);
+  EXPECT_EQ(out.decCount, 0);
+  EXPECT_EQ(out.incSeqCount, 0);
+  EXPECT_EQ(out.decSeqCount, 0);
+  EXPECT_EQ(out.incMaxDiff, 0.0f);
+  EXPECT_EQ(out.decMaxDiff, 0.0f);
+}
+
+TEST(ComputeReducersTest, EmptySeries) {
+  EXPECT_EQ(computeMin(nullptr, 0), 0.0f);
+  EXPECT_EQ(computeMax(nullptr, 0), 0.0f);
+  EXPECT_TRUE(std::isnan(computeAvg(nullptr, 0)));
+}
+
+TEST(ComputeReducersTest, MaxIsFlooredAtZero) {
+  const float values[] = {-5.0f, -2.0f, -9.0f};
+  EXPECT_EQ(computeMin(values, 3), -9.0f);
+  EXPECT_EQ(computeMax(values, 3), 0.0f);
+  EXPECT_EQ(computeAvg(values, 3), -16.0f / 3.0f);
+}
+
+// NaN compares false: it wins only where computeMin takes values[0] unconditionally.
+TEST(ComputeReducersTest, NanIsPassedOverAfterTheFirstSample) {
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  const float nanLater[] = {4.0f, nan, 2.0f};
+  EXPECT_EQ(computeMin(nanLater, 3), 2.0f);
+  EXPECT_EQ(computeMax(nanLater, 3), 4.0f);
+  const float nanFirst[] = {nan, 1.0f};
+  EXPECT_TRUE(std::isnan(computeMin(nanFirst, 2)));
+  EXPECT_EQ(computeMax(nanFirst, 2), 1.0f);
+}
+
+// Each partial sum is rounded to single precision: 2^24 + 1 rounds back to 2^24 twice, where a
+// wider sum would reach 2^24 + 2 and a mean of 5592406.
+TEST(ComputeReducersTest, AvgSumsInSinglePrecision) {
+  const float values[] = {16777216.0f, 1.0f, 1.0f};
+  EXPECT_EQ(computeAvg(values, 3), 5592405.5f);
+}
+
+TEST(ComputeArrStatsTest, SingleSample) {
+  const arrStatResult positive = statsOf({2.5f});
+  EXPECT_EQ(positive.min, 2.5f);
+  EXPECT_EQ(positive.max, 2.5f);
+  EXPECT_EQ(positive.mean, 2.5f);
+  EXPECT_EQ(positive.diff, 0.0f);
+  expectNoSteps(positive);
+
+  const arrStatResult negative = statsOf({-3.0f});
+  EXPECT_EQ(negative.min, -3.0f);
+  EXPECT_EQ(negative.max, 0.0f);
+  EXPECT_EQ(negative.mean, -3.0f);
+  expectNoSteps(negative);
+}
+
+TEST(ComputeArrStatsTest, FlatStepKeepsRun) {
+  const arrStatResult out = statsOf({1.0f, 2.0f, 2.0f, 3.0f});
+  EXPECT_EQ(out.incCount, 2);
+  EXPECT_EQ(out.decCount, 0);
+  EXPECT_EQ(out.incSeqCount, 2);
+  EXPECT_EQ(out.decSeqCount, 0);
+  EXPECT_EQ(out.incMaxDiff, 1.0f);
+  EXPECT_EQ(out.decMaxDiff, 0.0f);
+  EXPECT_EQ(out.diff, 2.0f);
+}
+
+TEST(ComputeArrStatsTest, RisesAndFalls) {
+  const arrStatResult out = statsOf({3.0f, 2.0f, 4.0f, 5.0f, 1.0f});
+  EXPECT_EQ(out.min, 1.0f);
+  EXPECT_EQ(out.max, 5.0f);
+  EXPECT_EQ(out.mean, 3.0f);
+  EXPECT_EQ(out.incCount, 2);
+  EXPECT_EQ(out.decCount, 2);
+  EXPECT_EQ(out.incSeqCount, 2);
+  EXPECT_EQ(out.decSeqCount, 1);
+  EXPECT_EQ(out.incMaxDiff, 2.0f);
+  EXPECT_EQ(out.decMaxDiff, 4.0f);
+  EXPECT_EQ(out.diff, -2.0f);
+}
+
+// A fall ends a rising run and a rise ends a falling one; the longest run is kept.
+TEST(ComputeArrStatsTest, RunsRestartAfterTheOtherDirection) {
+  const arrStatResult out = statsOf({9.0f, 8.0f, 7.0f, 6.0f, 7.0f, 6.0f, 7.0f, 8.0f});
+  EXPECT_EQ(out.incCount, 3);
+  EXPECT_EQ(out.decCount, 4);
+  EXPECT_EQ(out.incSeqCount, 2);
+  EXPECT_EQ(out.decSeqCount, 3);
+}
+
+TEST(ComputeArrStatsTest, ConstantSeries) {
+  const arrStatResult out = statsOf({4.0f, 4.0f, 4.0f});
+  EXPECT_EQ(out.diff, 0.0f);
+  EXPECT_EQ(out.mean, 4.0f);
+  expectNoSteps(out);
+}
+
+TEST(ComputeArrStatsTest, NanStepsAreFlat) {
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  const arrStatResult out = statsOf({1.0f, nan, 0.0f, 2.0f});
+  EXPECT_EQ(out.incCount, 1);
+  EXPECT_EQ(out.decCount, 0);
+  EXPECT_EQ(out.incMaxDiff, 2.0f);
+}
+
+// Nothing is read (the series is null) and a record full of old values comes back cleared.
+TEST(ComputeArrStatsTest, NonPositiveCountClearsRecord) {
+  for (const std::int32_t count : {0, -1, std::numeric_limits<std::int32_t>::min()}) {
+    arrStatResult out = {1.0f, 2.0f, 3.0f, 4, 5, 6, 7, 8.0f, 9.0f, 10.0f};
+    computeArrStats(nullptr, count, &out);
+    EXPECT_EQ(out.min, 0.0f);
+    EXPECT_EQ(out.max, 0.0f);
+    EXPECT_EQ(out.mean, 0.0f);
+    EXPECT_EQ(out.diff, 0.0f);
+    expectNoSteps(out);
+  }
+}
+
+// 300 samples 0, 1, -2, 3, -4, ..., -298, 299: extremes and steps lie past sample 44, where an
+// 8-bit count (300 & 255 = 44) would have cut the reducers off.
+TEST(ComputeArrStatsTest, CountAbove255CoversWholeSeries) {
+  std::vector<float> values(300);
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    values[i] = static_cast<float>(i % 2 == 1 ? static_cast<int>(i) : -static_cast<int>(i));
+  }
+  const arrStatResult out = statsOf(values);
+  EXPECT_EQ(out.min, -298.0f);
+  EXPECT_EQ(out.max, 299.0f);
+  EXPECT_EQ(out.mean, 0.5f);
+  EXPECT_EQ(out.diff, 299.0f);
+  EXPECT_EQ(out.incCount, 150);
+  EXPECT_EQ(out.decCount, 149);
+  EXPECT_EQ(out.incMaxDiff, 597.0f);
+  EXPECT_EQ(out.decMaxDiff, 595.0f);
+}
+
+TEST(PrintSeriesReportTest, FormatsListingAndSummary) {
+  const float values[] = {-0.5f};
+  const arrStatResult stats = {-0.5f, 0.0f, -0.5f, 1, 2, 3, 4, -1.25f, 0.125f, 1e6f};
+  const std::string printed = captureOutput(stdout, [&] { printSeriesReport(values, 1, stats); });
+  EXPECT_EQ(printed,
+            "0 \t -0.500000 \n"
+            "Min: -0.500000 \n"
+            "Max: 0.000000 \n"
+            "Mean: -0.500000 \n"
+            "Inc Count: 1 \n"
+            "Dec Count: 2 \n"
+            "Inc Seq Count: 3 \n"
+            "Dec Seq Count: 4 \n"
+            "Diff: -1.250000 \n"
+            "Inc Max Diff: 0.125000 \n"
+            "Dec Max Diff: 1000000.000000 \n");
+}
+
+}  // namespace
