@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+// Statistics of the samples an ArrayStats holds, oldest first. A step is the pair of neighbouring
+// samples; counts and runs are in steps.
+struct arrStat {
+  float min;                 // smallest sample
+  float max;                 // largest sample, but never below 0.0
+  float mean;                // arithmetic mean, summed in single precision
+  std::int32_t incCount;     // rising steps
+  std::int32_t decCount;     // falling steps
+  std::int32_t incSeqCount;  // longest run of rising steps; a flat step does not break a run
+  std::int32_t decSeqCount;  // longest run of falling steps; a flat step does not break a run
+  float diff;                // newest sample minus oldest
+  float trend;               // +1.0 per rising step, -1.0 per other step (fall, flat, NaN)
+  float incMaxDiff;          // largest single rise, 0.0 when nothing rises
+  float decMaxDiff;          // largest single fall as a positive amount, 0.0 when nothing falls
+};
+
+// A store of the newest single-precision samples, up to a capacity fixed at construction, and
+// their statistics. Once full, each new sample replaces the oldest one.
+class ArrayStats {
+ public:
+  // A store with no storage: capacity 0, so `add` keeps nothing and the store stays empty.
+  ArrayStats();
+
+  // An empty store for `capacity` samples. A negative capacity throws std::bad_array_new_length
+  // before any storage is obtained; exhausted memory throws std::bad_alloc.
+  explicit ArrayStats(int capacity);
+
+  // Copies hold their own storage with the same samples.
+  ArrayStats(const ArrayStats& other);
+  ArrayStats(ArrayStats&& other) noexcept;
+  ArrayStats& operator=(ArrayStats other) noexcept;
+  ~ArrayStats() = default;
+
+  // Keeps `sample` as the newest; a full store drops its oldest sample to make room.
+  void add(float sample);
+
+  // The smallest sample held (a NaN as the oldest wins, elsewhere it is passed over); 0.0 when
+  // the store is empty.
+  float min() const;
+
+  // The largest sample held, floored at 0.0: 0.0 when no sample is above 0.0 or none is held.
+  float max() const;
+
+  // The mean of the samples held, added oldest first in single precision; NaN when empty.
+  float avg() const;
+
+  // Fills *out with the statistics of the samples held, oldest first. An empty store reads
+  // nothing and leaves every field of *out 0.
+  void stats(arrStat* out) const;
+
+ private:
+  // The i-th sample held, oldest first, for 0 <= i < count.
+  float at(std::int32_t i) const;
+
+  // The storage is a ring: items[nextSlot] is where the next sample goes, and once the store is
+  // full it also holds the oldest sample.
+  std::size_t nextSlot = 0;
+  std::int32_t count = 0;  // samples held: grows with add up to the capacity
+  std::unique_ptr<float[]> items;
+  std::size_t capacity = 0;
+};

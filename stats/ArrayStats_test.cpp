@@ -1,0 +1,221 @@
+#include "ArrayStats.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <initializer_list>
+#include <limits>
+#include <new>
+#include <random>
+#include <utility>
+#include <vector>
+
+#include "arrStats.h"
+
+namespace {
+
+ArrayStats storeOf(int capacity, std::initializer_list<float> samples) {
+  ArrayStats store(capacity);
+  for (const float sample : samples) {
+    store.add(sample);
+  }
+  return store;
+}
+
+arrStat statsOf(const ArrayStats& store) {
+  arrStat out;
+  store.stats(&out);
+  return out;
+}
+
+void expectEmpty(const ArrayStats& store) {
+  EXPECT_EQ(store.min(), 0.0f);
+  EXPECT_EQ(store.max(), 0.0f);
+  EXPECT_TRUE(std::isnan(store.avg()));
+  arrStat out = {1.0f, 2.0f, 3.0f, 4, 5, 6, 7, 8.0f, 9.0f, 10.0f, 11.0f};
+  store.stats(&out);
+  const arrStat cleared = {};
+  EXPECT_EQ(std::memcmp(&out, &cleared, sizeof out), 0);
+}
+
+TEST(ArrayStatsTest, AddKeepsSamplesInOrder) {
+  const ArrayStats store = storeOf(4, {5.0f, 7.0f});
+  EXPECT_EQ(store.min(), 5.0f);
+  EXPECT_EQ(store.max(), 7.0f);
+  EXPECT_EQ(store.avg(), 6.0f);
+  const arrStat out = statsOf(store);
+  EXPECT_EQ(out.diff, 2.0f);
+  EXPECT_EQ(out.incCount, 1);
+  EXPECT_EQ(out.trend, 1.0f);
+}
+
+TEST(ArrayStatsTest, EmptyStores) {
+  expectEmpty(ArrayStats());
+  expectEmpty(ArrayStats(0));
+  expectEmpty(ArrayStats(8));
+}
+
+TEST(ArrayStatsTest, StoreWithoutStorageKeepsNothing) {
+  ArrayStats none;
+  none.add(3.0f);
+  expectEmpty(none);
+  ArrayStats zero(0);
+  zero.add(3.0f);
+  expectEmpty(zero);
+}
+
+TEST(ArrayStatsTest, NegativeCapacityThrows) {
+  EXPECT_THROW(ArrayStats{-1}, std::bad_array_new_length);
+  EXPECT_THROW(ArrayStats{std::numeric_limits<int>::min()}, std::bad_array_new_length);
+}
+
+TEST(ArrayStatsTest, MaxIsFlooredAtZero) {
+  const ArrayStats store = storeOf(3, {-5.0f, -2.0f, -9.0f});
+  EXPECT_EQ(store.min(), -9.0f);
+  EXPECT_EQ(store.max(), 0.0f);
+  EXPECT_EQ(store.avg(), -16.0f / 3.0f);
+}
+
+TEST(ArrayStatsStatsTest, FlatStepKeepsRunAndCountsAgainstTrend) {
+  const arrStat out = statsOf(storeOf(4, {1.0f, 2.0f, 2.0f, 3.0f}));
+  EXPECT_EQ(out.incCount, 2);
+  EXPECT_EQ(out.decCount, 0);
+  EXPECT_EQ(out.incSeqCount, 2);
+  EXPECT_EQ(out.trend, 1.0f);
+  EXPECT_EQ(out.diff, 2.0f);
+  EXPECT_EQ(out.incMaxDiff, 1.0f);
+}
+
+TEST(ArrayStatsStatsTest, ConstantSeries) {
+  const arrStat out = statsOf(storeOf(3, {4.0f, 4.0f, 4.0f}));
+  EXPECT_EQ(out.incCount, 0);
+  EXPECT_EQ(out.decCount, 0);
+  EXPECT_EQ(out.incSeqCount, 0);
+  EXPECT_EQ(out.decSeqCount, 0);
+  EXPECT_EQ(out.trend, -2.0f);
+}
+
+TEST(ArrayStatsStatsTest, RisesAndFalls) {
+  const arrStat out = statsOf(storeOf(5, {3.0f, 2.0f, 4.0f, 5.0f, 1.0f}));
+  EXPECT_EQ(out.trend, 0.0f);
+  EXPECT_EQ(out.incSeqCount, 2);
+  EXPECT_EQ(out.decSeqCount, 1);
+  EXPECT_EQ(out.incMaxDiff, 2.0f);
+  EXPECT_EQ(out.decMaxDiff, 4.0f);
+  EXPECT_EQ(out.diff, -2.0f);
+}
+
+// Samples 0 .. 999 into 256 slots leave 744 .. 999, read oldest first.
+TEST(ArrayStatsTest, FullStoreKeepsNewestSamples) {
+  ArrayStats store(256);
+  for (int i = 0; i < 1000; ++i) {
+    store.add(static_cast<float>(i));
+  }
+  const arrStat out = statsOf(store);
+  EXPECT_EQ(out.min, 744.0f);
+  EXPECT_EQ(out.max, 999.0f);
+  EXPECT_EQ(out.mean, 871.5f);
+  EXPECT_EQ(out.diff, 255.0f);
+  EXPECT_EQ(out.incCount, 255);
+  EXPECT_EQ(out.incSeqCount, 255);
+  EXPECT_EQ(out.decCount, 0);
+  EXPECT_EQ(out.trend, 255.0f);
+}
+
+// After the ring wraps, the step from the newest slot to the oldest is not a step of the series.
+TEST(ArrayStatsTest, WrappedStoreReadsOldestFirst) {
+  const arrStat out = statsOf(storeOf(3, {1.0f, 2.0f, 3.0f, 4.0f, 0.0f}));
+  EXPECT_EQ(out.min, 0.0f);
+  EXPECT_EQ(out.diff, -3.0f);
+  EXPECT_EQ(out.incCount, 1);
+  EXPECT_EQ(out.decCount, 1);
+  EXPECT_EQ(out.incMaxDiff, 1.0f);
+  EXPECT_EQ(out.decMaxDiff, 4.0f);
+}
+
+TEST(ArrayStatsTest, CopiesAndMovesAreIndependent) {
+  ArrayStats original = storeOf(2, {1.0f, 2.0f});
+  ArrayStats copy(original);
+  copy.add(9.0f);
+  EXPECT_EQ(original.max(), 2.0f);
+  EXPECT_EQ(copy.min(), 2.0f);
+  EXPECT_EQ(copy.max(), 9.0f);
+
+  copy = original;
+  EXPECT_EQ(copy.max(), 2.0f);
+  const ArrayStats& itself = copy;
+  copy = itself;
+  EXPECT_EQ(copy.avg(), 1.5f);
+
+  ArrayStats moved(std::move(original));
+  EXPECT_EQ(moved.avg(), 1.5f);
+  expectEmpty(original);  // NOLINT(bugprone-use-after-move): a moved-from store is empty
+  original.add(5.0f);
+  expectEmpty(original);
+
+  copy = std::move(moved);
+  EXPECT_EQ(copy.avg(), 1.5f);
+}
+
+// Random series of many kinds (flat runs, NaN, infinities, arbitrary bit patterns), each pushed
+// through a store that has wrapped, must give the same statistics as computeArrStats over the
+// same samples, bit for bit.
+TEST(ArrayStatsStatsTest, AgreesWithComputeArrStats) {
+  std::mt19937 random(20261208);
+  const float specials[] = {0.0f,
+                            -0.0f,
+                            1.0f,
+                            std::numeric_limits<float>::infinity(),
+                            -std::numeric_limits<float>::infinity(),
+                            std::numeric_limits<float>::quiet_NaN(),
+                            std::numeric_limits<float>::denorm_min(),
+                            std::numeric_limits<float>::max()};
+  const auto bitsOf = [](float value) {
+    std::uint32_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+  };
+  for (int round = 0; round < 2000; ++round) {
+    const int length = std::uniform_int_distribution<int>(1, 300)(random);
+    const int kind = round % 3;
+    std::vector<float> series(static_cast<std::size_t>(length));
+    for (float& sample : series) {
+      const auto draw = static_cast<std::uint32_t>(random());
+      if (kind == 0) {
+        sample = static_cast<float>(draw % 4);
+      } else if (kind == 1) {
+        sample = specials[draw % std::size(specials)];
+      } else {
+        std::memcpy(&sample, &draw, sizeof sample);
+      }
+    }
+    ArrayStats store(length);
+    for (int i = 0; i < round % 7; ++i) {
+      store.add(static_cast<float>(i));
+    }
+    for (const float sample : series) {
+      store.add(sample);
+    }
+
+    arrStatResult expected;
+    computeArrStats(series.data(), length, &expected);
+    const arrStat actual = statsOf(store);
+    SCOPED_TRACE(::testing::Message() << "round " << round << ", length " << length);
+    EXPECT_EQ(bitsOf(actual.min), bitsOf(expected.min));
+    EXPECT_EQ(bitsOf(actual.max), bitsOf(expected.max));
+    EXPECT_EQ(bitsOf(actual.mean), bitsOf(expected.mean));
+    EXPECT_EQ(actual.incCount, expected.incCount);
+    EXPECT_EQ(actual.decCount, expected.decCount);
+    EXPECT_EQ(actual.incSeqCount, expected.incSeqCount);
+    EXPECT_EQ(actual.decSeqCount, expected.decSeqCount);
+    EXPECT_EQ(bitsOf(actual.diff), bitsOf(expected.diff));
+    EXPECT_EQ(bitsOf(actual.incMaxDiff), bitsOf(expected.incMaxDiff));
+    EXPECT_EQ(bitsOf(actual.decMaxDiff), bitsOf(expected.decMaxDiff));
+    const int otherSteps = length - 1 - actual.incCount;
+    EXPECT_EQ(actual.trend, static_cast<float>(actual.incCount - otherSteps));
+  }
+}
+
+}  // namespace

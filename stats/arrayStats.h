@@ -1,0 +1,30 @@
+#pragma once
+
+// The once-a-second sampler's unit; the sample store itself is ArrayStats.h.
+
+#include <cstdint>
+
+// Samples the store keeps: the newest 256, about four minutes of samples.
+constexpr std::int32_t SAMPLE_CAPACITY = 256;
+
+// Seconds between samples.
+constexpr std::int32_t SAMPLE_PERIOD = 1;
+
+// Decides from successive readings of a whole-second clock when a sample is due, keeping the
+// samples on a grid of whole periods that starts at the first reading.
+class SampleSchedule {
+ public:
+  // Starts the grid at the clock reading `start`; the first sample is due `periodSeconds` (> 0)
+  // later.
+  SampleSchedule(std::int64_t start, std::int64_t periodSeconds);
+
+  // Returns whether a sample is due at the clock reading `now`. It is due once `now` is a period
+  // or more past the due mark, which then moves to the latest grid point not after `now`: a gap
+  // of many periods gives one sample, not a burst. A reading before the due mark (the clock was
+  // stepped back) is not due and moves the due mark back to it, so sampling resumes a period on.
+  bool isDue(std::int64_t now);
+
+ private:
+  std::int64_t dueMark;
+  std::int64_t period;
+};

@@ -1,0 +1,52 @@
+#include "arrayStats.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+// Feeds the clock readings to `schedule` in turn and returns the readings at which a sample
+// was due.
+std::vector<std::int64_t> dueReadings(SampleSchedule& schedule,
+                                      const std::vector<std::int64_t>& readings) {
+  std::vector<std::int64_t> due;
+  for (const std::int64_t now : readings) {
+    if (schedule.isDue(now)) {
+      due.push_back(now);
+    }
+  }
+  return due;
+}
+
+using Readings = std::vector<std::int64_t>;
+
+// The clock is polled many times a second; a sample is due once per new second.
+TEST(SampleScheduleTest, DueOncePerSecond) {
+  SampleSchedule schedule(100, SAMPLE_PERIOD);
+  EXPECT_EQ(dueReadings(schedule, {100, 100, 100, 101, 101, 101, 102, 102, 103}),
+            (Readings{101, 102, 103}));
+}
+
+// Suspended from 101 to 105: one sample at once, then the grid goes on from 105.
+TEST(SampleScheduleTest, LongGapGivesOneSampleAndNoStall) {
+  SampleSchedule schedule(100, SAMPLE_PERIOD);
+  EXPECT_EQ(dueReadings(schedule, {101, 105, 105, 105, 106, 106, 107}),
+            (Readings{101, 105, 106, 107}));
+}
+
+// The clock steps back from 102 to 90: sampling resumes at 91, not at 103.
+TEST(SampleScheduleTest, BackwardStepReanchors) {
+  SampleSchedule schedule(100, SAMPLE_PERIOD);
+  EXPECT_EQ(dueReadings(schedule, {101, 102, 90, 90, 91, 92}), (Readings{101, 102, 91, 92}));
+}
+
+// With a longer period the due mark stays on the grid that began at the start reading.
+TEST(SampleScheduleTest, LongerPeriodKeepsGrid) {
+  SampleSchedule schedule(100, 5);
+  EXPECT_EQ(dueReadings(schedule, {101, 104, 105, 106, 109, 112, 114, 115, 122, 125}),
+            (Readings{105, 112, 115, 122, 125}));
+}
+
+}  // namespace
