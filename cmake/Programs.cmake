@@ -42,7 +42,9 @@ function(add_unit_test name)
 endfunction()
 
 # add_golden_test(<program> <expected file>) runs <program> and requires exit status 0, nothing
-# on standard error, and standard output equal byte for byte to <expected file>.
+# on standard error, and standard output equal byte for byte to <expected file>. With MEMCHECK on,
+# it also runs <program> under valgrind's memcheck, which fails on any invalid access, any use or
+# output of an uninitialised byte, and any leak.
 function(add_golden_test program expected)
   add_test(NAME ${program}.golden
     COMMAND ${CMAKE_COMMAND}
@@ -50,4 +52,9 @@ function(add_golden_test program expected)
       -DEXPECTED=${CMAKE_CURRENT_SOURCE_DIR}/${expected}
       -DACTUAL=${CMAKE_CURRENT_BINARY_DIR}/${program}.actual
       -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/CheckGolden.cmake)
+  if(MEMCHECK)
+    add_test(NAME ${program}.memcheck
+      COMMAND ${VALGRIND} --quiet --error-exitcode=1 --leak-check=full --show-leak-kinds=all
+        --errors-for-leak-kinds=all --track-origins=yes $<TARGET_FILE:${program}>)
+  endif()
 endfunction()
