@@ -1,0 +1,22 @@
+#include "binCharEncode.h"
+
+#include <cstdio>
+
+void printString(countedString text) {
+  std::printf("%d\n", text.length);
+  for (std::int32_t i = 0; i < text.length; ++i) {
+    const int widened = static_cast<signed char>(text.data[i]);
+    // %x takes an unsigned int; the conversion keeps the widened value's bits.
+    std::printf("%x \t", static_cast<unsigned int>(widened));
+    std::printf("%c \t", text.data[i]);
+  }
+}
+
+int main() {
+  // The length counts the terminating zero, so the zero byte is printed too.
+  const char buffer[4] = "abc";
+  const countedString text = {1, 4, buffer};
+  printString(text);
+  std::putchar('\n');
+  return 0;
+}
