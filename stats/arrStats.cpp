@@ -1,5 +1,6 @@
 #include "arrStats.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <iterator>
 
@@ -60,47 +61,45 @@ float computeAvg(const float* values, std::uint8_t count) {
 }
 
 void computeArrStats(const float* values, std::int32_t count, arrStatResult* out) {
-  *out = arrStatResult{};
+  // The record is built in a local and stored once: stores through `out` could alias the
+  // samples and would force every sample to be read again.
+  arrStatResult result = {};
   if (count < 1) {
+    *out = result;
     return;
   }
-  out->min = minOf(values, count);
-  out->max = maxOf(values, count);
-  out->mean = avgOf(values, count);
-  out->diff = values[count - 1] - values[0];
+  result.min = minOf(values, count);
+  result.max = maxOf(values, count);
+  result.mean = avgOf(values, count);
+  result.diff = values[count - 1] - values[0];
 
-  std::int32_t incCount = 0;
-  std::int32_t decCount = 0;
   std::int32_t incRun = 0;
   std::int32_t decRun = 0;
   for (std::int32_t i = 1; i < count; ++i) {
     const float cur = values[i];
     const float prev = values[i - 1];
-    if (cur > prev) {
-      ++incCount;
-      ++incRun;
-      if (incRun > out->incSeqCount) {
-        out->incSeqCount = incRun;
-      }
-      decRun = 0;
-      if (cur - prev > out->incMaxDiff) {
-        out->incMaxDiff = cur - prev;
-      }
-    } else if (prev > cur) {
-      ++decCount;
-      ++decRun;
-      if (decRun > out->decSeqCount) {
-        out->decSeqCount = decRun;
-      }
-      incRun = 0;
-      if (prev - cur > out->decMaxDiff) {
-        out->decMaxDiff = prev - cur;
-      }
+    // A step is a rise, a fall, or neither (flat, or a NaN on either side). The updates are
+    // selects rather than branches: on a noisy series the direction is a coin toss, and a
+    // mispredicted branch per step would cost more than all the arithmetic.
+    const bool rise = cur > prev;
+    const bool fall = prev > cur;
+    result.incCount += rise;
+    result.decCount += fall;
+    // A fall ends the rising run and a rise extends it; a flat step leaves it as it is.
+    incRun = fall ? 0 : incRun + rise;
+    decRun = rise ? 0 : decRun + fall;
+    result.incSeqCount = std::max(result.incSeqCount, incRun);
+    result.decSeqCount = std::max(result.decSeqCount, decRun);
+    // Only a rise has cur - prev above 0.0, where the largest rise starts (and only a fall has
+    // prev - cur above it), so these need no test of the direction.
+    if (cur - prev > result.incMaxDiff) {
+      result.incMaxDiff = cur - prev;
     }
-    // A flat step, or one with a NaN on either side, changes nothing: it breaks neither run.
+    if (prev - cur > result.decMaxDiff) {
+      result.decMaxDiff = prev - cur;
+    }
   }
-  out->incCount = incCount;
-  out->decCount = decCount;
+  *out = result;
 }
 
 void printSeriesReport(const float* values, std::int32_t count, const arrStatResult& stats) {
