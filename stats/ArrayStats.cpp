@@ -6,14 +6,19 @@
 
 namespace {
 
-// Uninitialised storage for `slots` samples. A negative count throws std::bad_array_new_length,
-// as the array form of new does, but is tested here so that no signed count is converted.
+// Uninitialised storage for `slots` samples kept twice over. A negative count throws
+// std::bad_array_new_length, as the array form of new does, but is tested here so that no
+// signed count is converted.
 float* newStorage(int slots) {
   if (slots < 0) {
     throw std::bad_array_new_length();
   }
-  return new float[static_cast<std::size_t>(slots)];
+  return new float[2 * static_cast<std::size_t>(slots)];
 }
+
+// What a step adds to the trend, indexed by whether it rises: +1.0 for a rise, -1.0 for any
+// other step. A table, because compilers turn `rise ? 1.0f : -1.0f` back into a branch.
+constexpr float TREND_VOTE[] = {-1.0f, 1.0f};
 
 }  // namespace
 
@@ -23,12 +28,11 @@ ArrayStats::ArrayStats(int slots)
     : items(newStorage(slots)), capacity(static_cast<std::size_t>(slots)) {}
 
 ArrayStats::ArrayStats(const ArrayStats& other)
-    : nextSlot(other.nextSlot),
-      count(other.count),
-      items(new float[other.capacity]),
-      capacity(other.capacity) {
-  // Slots 0 .. count-1 are the ones ever written, whether or not the ring has wrapped.
-  std::copy(other.items.get(), other.items.get() + other.count, items.get());
+    : items(new float[2 * other.capacity]), capacity(other.capacity) {
+  const float* samples = other.window();
+  for (std::int32_t i = 0; i < other.count; ++i) {
+    add(samples[i]);
+  }
 }
 
 ArrayStats::ArrayStats(ArrayStats&& other) noexcept
@@ -50,91 +54,91 @@ void ArrayStats::add(float sample) {
     return;
   }
   items[nextSlot] = sample;
+  items[nextSlot + capacity] = sample;
   nextSlot = nextSlot + 1 == capacity ? 0 : nextSlot + 1;
   if (static_cast<std::size_t>(count) < capacity) {
     ++count;
   }
 }
 
-float ArrayStats::at(std::int32_t i) const {
-  const bool full = static_cast<std::size_t>(count) == capacity;
-  std::size_t slot = (full ? nextSlot : 0) + static_cast<std::size_t>(i);
-  if (slot >= capacity) {
-    slot -= capacity;
-  }
-  return items[slot];
+const float* ArrayStats::window() const {
+  return items.get() + nextSlot + capacity - static_cast<std::size_t>(count);
 }
 
 float ArrayStats::min() const {
-  float result = 0.0f;
-  for (std::int32_t i = 0; i < count; ++i) {
-    if (i == 0 || result > at(i)) {
-      result = at(i);
+  const float* samples = window();
+  if (count < 1) {
+    return 0.0f;
+  }
+  float result = samples[0];
+  for (std::int32_t i = 1; i < count; ++i) {
+    if (result > samples[i]) {
+      result = samples[i];
     }
   }
   return result;
 }
 
 float ArrayStats::max() const {
+  const float* samples = window();
   float result = 0.0f;
   for (std::int32_t i = 0; i < count; ++i) {
-    if (at(i) > result) {
-      result = at(i);
+    if (samples[i] > result) {
+      result = samples[i];
     }
   }
   return result;
 }
 
 float ArrayStats::avg() const {
+  const float* samples = window();
   float sum = 0.0f;
   for (std::int32_t i = 0; i < count; ++i) {
-    sum += at(i);
+    sum += samples[i];
   }
   return sum / static_cast<float>(count);
 }
 
 void ArrayStats::stats(arrStat* out) const {
-  *out = arrStat{};
+  // The record is built in a local and stored once: stores through `out` could alias the
+  // samples and would force every sample to be read again.
+  arrStat result = {};
   if (count < 1) {
+    *out = result;
     return;
   }
-  out->min = min();
-  out->max = max();
-  out->mean = avg();
-  out->diff = at(count - 1) - at(0);
+  const float* samples = window();
+  result.min = min();
+  result.max = max();
+  result.mean = avg();
+  result.diff = samples[count - 1] - samples[0];
 
-  std::int32_t incCount = 0;
-  std::int32_t decCount = 0;
   std::int32_t incRun = 0;
   std::int32_t decRun = 0;
   for (std::int32_t i = 1; i < count; ++i) {
-    const float cur = at(i);
-    const float prev = at(i - 1);
-    // The trend asks about the difference, so a NaN or a flat step counts against it.
-    out->trend += cur - prev > 0.0f ? 1.0f : -1.0f;
-    if (cur > prev) {
-      ++incCount;
-      ++incRun;
-      if (incRun > out->incSeqCount) {
-        out->incSeqCount = incRun;
-      }
-      decRun = 0;
-      if (cur - prev > out->incMaxDiff) {
-        out->incMaxDiff = cur - prev;
-      }
-    } else if (prev > cur) {
-      ++decCount;
-      ++decRun;
-      if (decRun > out->decSeqCount) {
-        out->decSeqCount = decRun;
-      }
-      incRun = 0;
-      if (prev - cur > out->decMaxDiff) {
-        out->decMaxDiff = prev - cur;
-      }
+    const float cur = samples[i];
+    const float prev = samples[i - 1];
+    // A step is a rise, a fall, or neither (flat, or a NaN on either side). The updates are
+    // selects rather than branches: on a noisy series the direction is a coin toss.
+    const bool rise = cur > prev;
+    const bool fall = prev > cur;
+    // cur - prev is above 0.0 exactly when cur > prev, so the trend can go by `rise`.
+    result.trend += TREND_VOTE[rise];
+    result.incCount += rise;
+    result.decCount += fall;
+    // A fall ends the rising run and a rise extends it; a flat step leaves it as it is.
+    incRun = fall ? 0 : incRun + rise;
+    decRun = rise ? 0 : decRun + fall;
+    result.incSeqCount = std::max(result.incSeqCount, incRun);
+    result.decSeqCount = std::max(result.decSeqCount, decRun);
+    // Only a rise has cur - prev above 0.0, where the largest rise starts (and only a fall has
+    // prev - cur above it), so these need no test of the direction.
+    if (cur - prev > result.incMaxDiff) {
+      result.incMaxDiff = cur - prev;
     }
-    // A flat step, or one with a NaN on either side, breaks neither run.
+    if (prev - cur > result.decMaxDiff) {
+      result.decMaxDiff = prev - cur;
+    }
   }
-  out->incCount = incCount;
-  out->decCount = decCount;
+  *out = result;
 }

@@ -55,11 +55,12 @@ class ArrayStats {
   void stats(arrStat* out) const;
 
  private:
-  // The i-th sample held, oldest first, for 0 <= i < count.
-  float at(std::int32_t i) const;
+  // The samples held, oldest first: `count` of them side by side.
+  const float* window() const;
 
-  // The storage is a ring: items[nextSlot] is where the next sample goes, and once the store is
-  // full it also holds the oldest sample.
+  // The storage is a ring of `capacity` slots kept twice over: each sample is written to
+  // items[slot] and items[slot + capacity], so the samples held always lie side by side, ending
+  // just before items[nextSlot + capacity]. items[nextSlot] is where the next sample goes.
   std::size_t nextSlot = 0;
   std::int32_t count = 0;  // samples held: grows with add up to the capacity
   std::unique_ptr<float[]> items;
