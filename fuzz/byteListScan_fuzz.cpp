@@ -1,0 +1,87 @@
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "captureOutput.h"
+#include "char2uint8.h"
+
+namespace {
+
+// A slot value that no scan writes unless a token asks for it.
+constexpr std::uint8_t UNTOUCHED = 0xA5;
+
+struct Reading {
+  std::string messages;
+  std::vector<int> slots;  // the value stored at each position, or UNTOUCHED for a rejection
+};
+
+// Reads the line without strtok or strtol: tokens are split at blanks by hand, and a token is
+// accepted when it is optional white space, an optional sign and decimal digits up to its end,
+// whose value (saturated at 256) is 0 to 255.
+Reading readIndependently(const std::string& line) {
+  Reading reading;
+  std::size_t at = 0;
+  while (true) {
+    at = line.find_first_not_of(' ', at);
+    if (at == std::string::npos) {
+      return reading;
+    }
+    const std::size_t end = std::min(line.find(' ', at), line.size());
+    const std::string token = line.substr(at, end - at);
+    at = end;
+
+    std::size_t i = token.find_first_not_of("\t\n\v\f\r");
+    i = i == std::string::npos ? token.size() : i;
+    bool negative = false;
+    if (i < token.size() && (token[i] == '+' || token[i] == '-')) {
+      negative = token[i] == '-';
+      ++i;
+    }
+    const std::size_t digits = i;
+    int magnitude = 0;
+    for (; i < token.size() && token[i] >= '0' && token[i] <= '9'; ++i) {
+      magnitude = std::min(magnitude * 10 + (token[i] - '0'), 256);
+    }
+    if (i == digits || i != token.size()) {
+      reading.messages += "UINT8_CONVERT ERR";
+      reading.slots.push_back(UNTOUCHED);
+    } else if (negative && magnitude > 0) {
+      reading.messages += "UINT8_RANGE ERR";
+      reading.slots.push_back(UNTOUCHED);
+    } else if (magnitude > 255) {
+      reading.messages += "UINT8_LEN ERR";
+      reading.slots.push_back(UNTOUCHED);
+    } else {
+      reading.slots.push_back(magnitude);
+    }
+  }
+}
+
+}  // namespace
+
+// The input's first LINE_SIZE - 1 bytes become the line; the scan must not crash, must read and
+// write nothing outside the line and the slots (the sanitizers watch), and must agree with the
+// independent reading on every message and every slot, leaving the slots past the last
+// position untouched.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  char line[LINE_SIZE] = {};
+  std::memcpy(line, data, std::min(size, LINE_SIZE - 1));
+  const Reading expected = readIndependently(line);
+
+  std::uint8_t code[CODE_SLOTS];
+  std::fill(std::begin(code), std::end(code), UNTOUCHED);
+  std::int32_t count = 0;
+  const std::string messages = captureOutput(stdout, [&] { count = scanByteList(line, code); });
+
+  const std::vector<int> slots(code, code + count);
+  const bool restUntouched = std::all_of(code + count, std::end(code),
+                                         [](std::uint8_t slot) { return slot == UNTOUCHED; });
+  if (messages != expected.messages || slots != expected.slots || !restUntouched) {
+    std::abort();
+  }
+  return 0;
+}
