@@ -24,29 +24,28 @@ struct Reading {
 // whose value (saturated at 256) is 0 to 255.
 Reading readIndependently(const std::string& line) {
   Reading reading;
-  std::size_t at = 0;
+  std::size_t start = 0;
   while (true) {
-    at = line.find_first_not_of(' ', at);
-    if (at == std::string::npos) {
+    start = line.find_first_not_of(' ', start);
+    if (start == std::string::npos) {
       return reading;
     }
-    const std::size_t end = std::min(line.find(' ', at), line.size());
-    const std::string token = line.substr(at, end - at);
-    at = end;
+    const std::size_t end = std::min(line.find(' ', start), line.size());
+    const std::string token = line.substr(start, end - start);
+    start = end;
 
-    std::size_t i = token.find_first_not_of("\t\n\v\f\r");
-    i = i == std::string::npos ? token.size() : i;
+    std::size_t pos = std::min(token.find_first_not_of("\t\n\v\f\r"), token.size());
     bool negative = false;
-    if (i < token.size() && (token[i] == '+' || token[i] == '-')) {
-      negative = token[i] == '-';
-      ++i;
+    if (pos < token.size() && (token[pos] == '+' || token[pos] == '-')) {
+      negative = token[pos] == '-';
+      ++pos;
     }
-    const std::size_t digits = i;
+    const std::size_t digits = pos;
     int magnitude = 0;
-    for (; i < token.size() && token[i] >= '0' && token[i] <= '9'; ++i) {
-      magnitude = std::min(magnitude * 10 + (token[i] - '0'), 256);
+    for (; pos < token.size() && token[pos] >= '0' && token[pos] <= '9'; ++pos) {
+      magnitude = std::min(magnitude * 10 + (token[pos] - '0'), 256);
     }
-    if (i == digits || i != token.size()) {
+    if (pos == digits || pos != token.size()) {
       reading.messages += "UINT8_CONVERT ERR";
       reading.slots.push_back(UNTOUCHED);
     } else if (negative && magnitude > 0) {

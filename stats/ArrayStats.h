@@ -27,9 +27,9 @@ class ArrayStats {
   // A store with no storage: capacity 0, so `add` keeps nothing and the store stays empty.
   ArrayStats();
 
-  // An empty store for `capacity` samples. A negative capacity throws std::bad_array_new_length
-  // before any storage is obtained; exhausted memory throws std::bad_alloc.
-  explicit ArrayStats(int capacity);
+  // An empty store with a capacity of `slots` samples. A negative count throws
+  // std::bad_array_new_length before any storage is obtained; exhausted memory, std::bad_alloc.
+  explicit ArrayStats(int slots);
 
   // Copies hold their own storage with the same samples.
   ArrayStats(const ArrayStats& other);
@@ -42,13 +42,13 @@ class ArrayStats {
 
   // The smallest sample held (a NaN as the oldest wins, elsewhere it is passed over); 0.0 when
   // the store is empty.
-  float min() const;
+  [[nodiscard]] float min() const;
 
   // The largest sample held, floored at 0.0: 0.0 when no sample is above 0.0 or none is held.
-  float max() const;
+  [[nodiscard]] float max() const;
 
   // The mean of the samples held, added oldest first in single precision; NaN when empty.
-  float avg() const;
+  [[nodiscard]] float avg() const;
 
   // Fills *out with the statistics of the samples held, oldest first. An empty store reads
   // nothing and leaves every field of *out 0.
@@ -56,7 +56,7 @@ class ArrayStats {
 
  private:
   // The samples held, oldest first: `count` of them side by side.
-  const float* window() const;
+  [[nodiscard]] const float* window() const;
 
   // The storage is a ring of `capacity` slots kept twice over: each sample is written to
   // items[slot] and items[slot + capacity], so the samples held always lie side by side, ending

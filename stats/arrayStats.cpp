@@ -36,7 +36,7 @@ int main() {
       std::printf("Exec...");
       std::printf("%lld\n", static_cast<long long>(std::time(nullptr)));
       // Never seeded, so every run draws the same samples.
-      store.add(static_cast<float>(std::rand()));
+      store.add(static_cast<float>(std::rand()));  // NOLINT(cert-msc30-c,cert-msc50-cpp)
     }
   }
 }

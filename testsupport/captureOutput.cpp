@@ -51,8 +51,8 @@ std::string captureOutput(std::FILE* stream, const std::function<void()>& action
   }
   std::string bytes;
   std::rewind(sink.get());
-  for (int c = std::fgetc(sink.get()); c != EOF; c = std::fgetc(sink.get())) {
-    bytes.push_back(static_cast<char>(c));
+  for (int byte = std::fgetc(sink.get()); byte != EOF; byte = std::fgetc(sink.get())) {
+    bytes.push_back(static_cast<char>(byte));
   }
   return bytes;
 }

@@ -12,7 +12,12 @@
 // all its other steps. Returns the names of the fields that disagree, or "" when all agree.
 inline std::string statsDisagreement(const arrStat& store, const arrStatResult& series,
                                      std::int32_t count) {
-  const auto same = [](float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; };
+  const auto bits = [](float value) {
+    std::uint32_t word = 0;
+    std::memcpy(&word, &value, sizeof word);
+    return word;
+  };
+  const auto same = [&](float left, float right) { return bits(left) == bits(right); };
   const std::int32_t steps = count > 0 ? count - 1 : 0;
   const auto trend = static_cast<float>(store.incCount - (steps - store.incCount));
   std::string fields;
