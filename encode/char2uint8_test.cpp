@@ -89,11 +89,4 @@ TEST(ScanByteListTest, FullLine) {
   EXPECT_EQ(result.code.back(), 2);
 }
 
-TEST(PrintByteListTest, ListsEachPosition) {
-  std::uint8_t code[CODE_SLOTS] = {7, 0, 255};
-  EXPECT_EQ(captureOutput(stdout, [&] { printByteList(code, 3); }),
-            "code[0] = 7\ncode[1] = 0\ncode[2] = 255\n");
-  EXPECT_EQ(captureOutput(stdout, [&] { printByteList(code, 0); }), "");
-}
-
 }  // namespace
