@@ -31,7 +31,8 @@ class ArrayStats {
   // std::bad_array_new_length before any storage is obtained; exhausted memory, std::bad_alloc.
   explicit ArrayStats(int slots);
 
-  // Copies hold their own storage with the same samples.
+  // A copy holds its own storage with the same samples. A moved-from store is left without
+  // storage, like a default-constructed one.
   ArrayStats(const ArrayStats& other);
   ArrayStats(ArrayStats&& other) noexcept;
   ArrayStats& operator=(ArrayStats other) noexcept;
