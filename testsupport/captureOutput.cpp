@@ -1,58 +1,50 @@
 #include "captureOutput.h"
 
-#include <unistd.h>
-
-#include <memory>
+#include <cstdlib>
 #include <stdexcept>
 
 namespace {
 
-struct CloseFile {
-  void operator()(std::FILE* file) const {
-    std::fclose(file);
-  }
-};
-
-// Points the stream's descriptor at `target` for its lifetime, then back where it was.
-class Redirect {
+// An in-memory stream that stands in for a stream variable while it lives.
+class MemoryStream {
  public:
-  Redirect(std::FILE* stream, std::FILE* target)
-      : stream_(stream), fd_(fileno(stream)), saved_(dup(fd_)) {
-    if (saved_ < 0) {
-      throw std::runtime_error("captureOutput: dup failed");
+  explicit MemoryStream(std::FILE*& stream)
+      : stream_(stream), saved_(stream), memory_(open_memstream(&buffer_, &size_)) {
+    if (memory_ == nullptr) {
+      throw std::runtime_error("captureOutput: open_memstream failed");
     }
-    std::fflush(stream_);
-    dup2(fileno(target), fd_);
+    stream_ = memory_;
   }
-  ~Redirect() {
-    std::fflush(stream_);
-    dup2(saved_, fd_);
-    close(saved_);
+  ~MemoryStream() {
+    stream_ = saved_;
+    if (memory_ != nullptr) {
+      std::fclose(memory_);
+    }
+    std::free(buffer_);
   }
-  Redirect(const Redirect&) = delete;
-  Redirect& operator=(const Redirect&) = delete;
+  MemoryStream(const MemoryStream&) = delete;
+  MemoryStream& operator=(const MemoryStream&) = delete;
+
+  // Closes the stream and returns every byte written to it.
+  std::string bytes() {
+    stream_ = saved_;
+    std::fclose(memory_);
+    memory_ = nullptr;
+    return {buffer_, size_};
+  }
 
  private:
-  std::FILE* stream_;
-  int fd_;
-  int saved_;
+  std::FILE*& stream_;
+  std::FILE* saved_;
+  char* buffer_ = nullptr;
+  std::size_t size_ = 0;
+  std::FILE* memory_;
 };
 
 }  // namespace
 
-std::string captureOutput(std::FILE* stream, const std::function<void()>& action) {
-  const std::unique_ptr<std::FILE, CloseFile> sink(std::tmpfile());
-  if (!sink) {
-    throw std::runtime_error("captureOutput: no temporary file");
-  }
-  {
-    const Redirect redirect(stream, sink.get());
-    action();
-  }
-  std::string bytes;
-  std::rewind(sink.get());
-  for (int byte = std::fgetc(sink.get()); byte != EOF; byte = std::fgetc(sink.get())) {
-    bytes.push_back(static_cast<char>(byte));
-  }
-  return bytes;
+std::string captureOutput(std::FILE*& stream, const std::function<void()>& action) {
+  MemoryStream memory(stream);
+  action();
+  return memory.bytes();
 }

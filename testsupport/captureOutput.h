@@ -4,7 +4,8 @@
 #include <functional>
 #include <string>
 
-// Runs `action` with `stream` (stdout or stderr) redirected at the file-descriptor level into a
-// temporary file, and returns every byte written to it meanwhile, NUL bytes included. The stream
-// is restored even when `action` throws.
-std::string captureOutput(std::FILE* stream, const std::function<void()>& action);
+// Runs `action` with the stream variable `stream` (stdout or stderr) pointing at an in-memory
+// stream, and returns every byte written through it meanwhile, NUL bytes included. The variable
+// is restored even when `action` throws. glibc's stdout and stderr are plain variables, so
+// printf, puts and putchar follow the replacement; writes straight to a descriptor do not.
+std::string captureOutput(std::FILE*& stream, const std::function<void()>& action);
