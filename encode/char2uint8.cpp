@@ -4,10 +4,14 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "closeOutput.h"
+
 // strtol's long is the 64-bit value that the range tests compare.
 static_assert(sizeof(long) == sizeof(std::int64_t), "strtol must yield a 64-bit value");
 
 std::int32_t scanByteList(char (&line)[LINE_SIZE], std::uint8_t (&code)[CODE_SLOTS]) {
+  // strtok reads up to a zero byte: this one keeps it inside the buffer.
+  line[LINE_SIZE - 1] = '\0';
   std::int32_t count = 0;
   for (char* token = std::strtok(line, " "); token != nullptr; token = std::strtok(nullptr, " ")) {
     char* end = nullptr;
@@ -39,5 +43,5 @@ int main() {
   std::uint8_t code[CODE_SLOTS] = {};
   const std::int32_t count = scanByteList(line, code);
   printByteList(code, count);
-  return 0;
+  return closeOutput(stdout, "byteListParse");
 }

@@ -12,11 +12,13 @@ constexpr std::size_t CODE_SLOTS = 1000;
 // Tokens are at least one character and one blank apart, so a full line cannot run out of slots.
 static_assert(LINE_SIZE / 2 <= CODE_SLOTS, "a line may hold more tokens than there are slots");
 
-// Splits the zero-terminated text in `line` at blanks, in place with strtok (runs of blanks
-// separate tokens; tabs and newlines stay inside them), and converts each token in base 10. A
-// token that is a whole number from 0 to 255 stores its value in code[its position]; any other
-// token prints its message at once, with no newline, and leaves its slot as it was. Positions
-// count every token. Returns the number of tokens: 0 for an empty line or one of blanks only.
+// Splits the text in `line` at blanks, in place with strtok (runs of blanks separate tokens;
+// tabs and newlines stay inside them), and converts each token in base 10. A token that is a
+// whole number from 0 to 255 stores its value in code[its position]; any other token prints its
+// message at once, with no newline, and leaves its slot as it was. Positions count every token.
+// Returns the number of tokens: 0 for an empty line or one of blanks only. The text ends at the
+// first zero byte, and at the latest at the last byte, which is overwritten with a zero: a line
+// without a zero byte is read as its first LINE_SIZE - 1 bytes.
 std::int32_t scanByteList(char (&line)[LINE_SIZE], std::uint8_t (&code)[CODE_SLOTS]);
 
 // Prints "code[i] = value\n" for the positions i = 0 .. count-1.

@@ -18,10 +18,11 @@ struct Scan {
   std::vector<int> code;  // the slots of the positions scanned
 };
 
-// Scans `text` as the line, with every slot starting at `fill`.
+// Scans `text` as the line, with every slot starting at `fill`. A text of LINE_SIZE bytes or
+// more fills the whole line, leaving no zero byte.
 Scan scan(const std::string& text, std::uint8_t fill = 0) {
   char line[LINE_SIZE] = {};
-  text.copy(line, LINE_SIZE - 1);
+  text.copy(line, LINE_SIZE);
   std::uint8_t code[CODE_SLOTS];
   std::fill(std::begin(code), std::end(code), fill);
   std::int32_t count = 0;
@@ -88,6 +89,21 @@ TEST(ScanByteListTest, FullLine) {
   ASSERT_EQ(result.code.size(), 150U);
   EXPECT_EQ(result.code.front(), 1);
   EXPECT_EQ(result.code[1], 2);
+  EXPECT_EQ(result.code.back(), 2);
+}
+
+// With no zero byte in the line, its last byte ends the text: the "3" is not read, and nothing
+// past the buffer is (the sanitizers would stop a read there).
+TEST(ScanByteListTest, LineWithoutZeroByteEndsAtItsLastByte) {
+  std::string line;
+  for (int i = 0; i < 149; ++i) {
+    line += "1 ";
+  }
+  line += "23";
+  ASSERT_EQ(line.size(), LINE_SIZE);
+  const Scan result = scan(line);
+  EXPECT_EQ(result.printed, "");
+  ASSERT_EQ(result.code.size(), 150U);
   EXPECT_EQ(result.code.back(), 2);
 }
 
