@@ -1,9 +1,11 @@
-# cmake -DPROGRAM=<exe> -DEXPECTED=<file> -DACTUAL=<file> -P CheckGolden.cmake
+# cmake -DPROGRAM=<exe> -DEXPECTED=<file> -DACTUAL=<file> [-DEMULATOR=<command>]
+#       -P CheckGolden.cmake
 #
+# EMULATOR, when set, starts the program (a cross-built one runs under qemu).
 # The output goes to a file and is compared as a file: captured into a variable, CMake would drop
 # NUL bytes, and no step here may strip blanks, tabs or line ends.
 execute_process(
-  COMMAND "${PROGRAM}"
+  COMMAND ${EMULATOR} "${PROGRAM}"
   OUTPUT_FILE "${ACTUAL}"
   ERROR_VARIABLE errors
   RESULT_VARIABLE status)

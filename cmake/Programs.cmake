@@ -1,7 +1,8 @@
 # Helpers that declare the deliverable programs and their checks, one line each.
 
 # add_program(<name> [RUNS_UNTIL_KILLED] SOURCES <source>...) builds the deliverable <name> from
-# its units and installs it with its manual page, man/<name>.1. For the tests it also builds
+# its units and closeOutput, the check that its output arrived, and installs it with its manual
+# page, man/<name>.1. For the tests it also builds
 # <name>_units, the same sources compiled a second time with `main` renamed to <name>_main by a
 # compile definition, so that they link beside the test runner's own main. RUNS_UNTIL_KILLED
 # marks a program that never ends by itself.
@@ -12,11 +13,13 @@ function(add_program name)
     message(FATAL_ERROR "${name} has no manual page ${page}")
   endif()
   add_executable(${name} ${arg_SOURCES})
+  target_link_libraries(${name} PRIVATE closeOutput)
   install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES ${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   add_library(${name}_units STATIC EXCLUDE_FROM_ALL ${arg_SOURCES})
   target_compile_definitions(${name}_units PRIVATE main=${name}_main)
   target_include_directories(${name}_units PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(${name}_units PUBLIC closeOutput)
   if(arg_RUNS_UNTIL_KILLED)
     set_property(GLOBAL APPEND PROPERTY ENDLESS_PROGRAMS ${name})
   else()
@@ -55,6 +58,7 @@ function(add_golden_test program expected)
   add_test(NAME ${program}.golden
     COMMAND ${CMAKE_COMMAND}
       -DPROGRAM=$<TARGET_FILE:${program}>
+      "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}"
       -DEXPECTED=${CMAKE_CURRENT_SOURCE_DIR}/${expected}
       -DACTUAL=${CMAKE_CURRENT_BINARY_DIR}/${program}.actual
       -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/CheckGolden.cmake)
@@ -63,4 +67,25 @@ function(add_golden_test program expected)
       COMMAND ${VALGRIND} --quiet --error-exitcode=1 --leak-check=full --show-leak-kinds=all
         --errors-for-leak-kinds=all --track-origins=yes $<TARGET_FILE:${program}>)
   endif()
+endfunction()
+
+# add_write_error_tests(<program> [DEAD_PIPE]) runs <program> with standard output on /dev/full
+# and with it closed, and requires exit status 1 and a "<program>: write error: <reason>" line
+# on standard error. DEAD_PIPE adds a run into a pipe whose reader leaves after the first line,
+# for a program that writes for as long as it runs.
+function(add_write_error_tests program)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "DEAD_PIPE" "" "")
+  set(outputs full closed)
+  if(arg_DEAD_PIPE)
+    list(APPEND outputs deadPipe)
+  endif()
+  foreach(output IN LISTS outputs)
+    add_test(NAME ${program}.${output}Output
+      COMMAND ${CMAKE_COMMAND}
+        -DPROGRAM=$<TARGET_FILE:${program}>
+        "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}"
+        -DNAME=${program}
+        -DOUTPUT=${output}
+        -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/CheckWriteError.cmake)
+  endforeach()
 endfunction()

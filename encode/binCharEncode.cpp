@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "closeOutput.h"
+
 void printString(countedString text) {
   std::printf("%d\n", text.length);
   for (std::int32_t i = 0; i < text.length; ++i) {
@@ -20,5 +22,5 @@ int main() {
   const countedString text = {1, 4, buffer};
   printString(text);
   std::putchar('\n');
-  return 0;
+  return closeOutput(stdout, "countedStringDump");
 }

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "closeOutput.h"
+
 void print_binary(std::uint8_t value) {
   if (value >> 1 != 0) {
     print_binary(static_cast<std::uint8_t>(value >> 1));
@@ -33,5 +35,5 @@ int main(int /*argc*/, char* /*argv*/[]) {
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(&frame);
   USARTWrite(bytes, sizeof frame);
   USARTWrite(bytes, sizeof frame);
-  return 0;
+  return closeOutput(stdout, "usartFrameDump");
 }

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "closeOutput.h"
+
 int dumpRecordCopy(const mixedRecord& record, Allocator allocate) {
   auto* copy = static_cast<unsigned char*>(allocate(sizeof record));
   if (copy == nullptr) {
@@ -30,5 +32,8 @@ int main() {
   // strncpy fills the rest of the field with zeros.
   std::strncpy(record.text, "N NE E SE S", sizeof record.text);
 
-  return dumpRecordCopy(record, [](std::size_t size) { return std::malloc(size); });
+  if (dumpRecordCopy(record, [](std::size_t size) { return std::malloc(size); }) != EXIT_SUCCESS) {
+    return EXIT_FAILURE;
+  }
+  return closeOutput(stdout, "recordBytesDump");
 }

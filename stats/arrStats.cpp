@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <iterator>
 
+#include "closeOutput.h"
+
 namespace {
 
 // The reducers' loops take a 32-bit count: the public reducers' 8-bit count would cut a longer
@@ -123,5 +125,5 @@ int main() {
   arrStatResult result;
   computeArrStats(arr, count, &result);
   printSeriesReport(arr, count, result);
-  return 0;
+  return closeOutput(stdout, "seriesReport");
 }

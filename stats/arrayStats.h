@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "ArrayStats.h"
+
 // Samples the store keeps: the newest 256, about four minutes of samples.
 constexpr std::int32_t SAMPLE_CAPACITY = 256;
 
@@ -28,3 +30,12 @@ class SampleSchedule {
   std::int64_t dueMark;
   std::int64_t period;
 };
+
+// Makes the sampler's store; throws std::bad_alloc when memory is exhausted.
+using StoreFactory = ArrayStats (*)();
+
+// The sampler: prints the start line, makes its store with `makeStore`, then polls the wall clock
+// without end and, each time a sample is due, prints the marker and the time and adds a rand()
+// sample to the store. It returns only on failure, with EXIT_FAILURE after one line on standard
+// error: when a line cannot be written, or when the store cannot be made.
+int runSampler(StoreFactory makeStore);

@@ -3,7 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <new>
+#include <string>
 #include <vector>
+
+#include "captureOutput.h"
 
 namespace {
 
@@ -47,6 +53,19 @@ TEST(SampleScheduleTest, LongerPeriodKeepsGrid) {
   SampleSchedule schedule(100, 5);
   EXPECT_EQ(dueReadings(schedule, {101, 104, 105, 106, 109, 112, 114, 115, 122, 125}),
             (Readings{105, 112, 115, 122, 125}));
+}
+
+// The start line comes first; a store that cannot be made ends the sampler with a message.
+TEST(RunSamplerTest, StoreAllocationFailureIsReported) {
+  int status = -1;
+  std::string printed;
+  const std::string errors = captureOutput(stderr, [&] {
+    printed = captureOutput(
+        stdout, [&] { status = runSampler([]() -> ArrayStats { throw std::bad_alloc(); }); });
+  });
+  EXPECT_EQ(status, EXIT_FAILURE);
+  EXPECT_EQ(printed, "arrayStats begin...\n");
+  EXPECT_EQ(errors, "secondSampler: out of memory\n");
 }
 
 }  // namespace

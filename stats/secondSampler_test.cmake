@@ -1,9 +1,9 @@
-# cmake -DPROGRAM=<secondSampler> -P secondSampler_test.cmake
+# cmake -DPROGRAM=<secondSampler> [-DEMULATOR=<command>] -P secondSampler_test.cmake
 #
 # Runs the sampler with its output on a pipe for 2.5 seconds, then kills it, and checks what had
 # reached the pipe: the start line, then at least one sample line and no burst of them.
 execute_process(
-  COMMAND "${PROGRAM}"
+  COMMAND ${EMULATOR} "${PROGRAM}"
   OUTPUT_VARIABLE output
   ERROR_VARIABLE errors
   RESULT_VARIABLE status

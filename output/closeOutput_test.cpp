@@ -1,0 +1,68 @@
+#include "closeOutput.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "captureOutput.h"
+
+namespace {
+
+struct Closed {
+  int status;
+  std::string errors;
+};
+
+Closed closeCapturingErrors(std::FILE* stream) {
+  Closed result = {-1, ""};
+  result.errors = captureOutput(stderr, [&] { result.status = closeOutput(stream, "prog"); });
+  return result;
+}
+
+TEST(CloseOutputTest, DeliveredOutputIsSuccess) {
+  std::FILE* file = std::tmpfile();
+  ASSERT_NE(file, nullptr);
+  std::fputs("every byte arrives", file);
+  const Closed closed = closeCapturingErrors(file);
+  EXPECT_EQ(closed.status, EXIT_SUCCESS);
+  EXPECT_EQ(closed.errors, "");
+}
+
+// The buffered bytes meet the full device only when the stream is flushed.
+TEST(CloseOutputTest, FailedFlushIsReportedWithItsReason) {
+  std::FILE* full = std::fopen("/dev/full", "w");
+  ASSERT_NE(full, nullptr);
+  std::fputs("lost", full);
+  const Closed closed = closeCapturingErrors(full);
+  EXPECT_EQ(closed.status, EXIT_FAILURE);
+  EXPECT_EQ(closed.errors, "prog: write error: No space left on device\n");
+}
+
+// Unbuffered, the write fails at once; by the close only the stream's error flag remembers it.
+TEST(CloseOutputTest, EarlierFailedWriteIsReported) {
+  std::FILE* full = std::fopen("/dev/full", "w");
+  ASSERT_NE(full, nullptr);
+  std::setvbuf(full, nullptr, _IONBF, 0);
+  EXPECT_EQ(std::fputs("lost", full), EOF);
+  const Closed closed = closeCapturingErrors(full);
+  EXPECT_EQ(closed.status, EXIT_FAILURE);
+  EXPECT_EQ(closed.errors, "prog: write error\n");
+}
+
+// The descriptor under the stream is gone, so only the close itself can fail.
+TEST(CloseOutputTest, FailedCloseIsReported) {
+  const int descriptor = dup(STDERR_FILENO);
+  ASSERT_GE(descriptor, 0);
+  std::FILE* stream = fdopen(descriptor, "w");
+  ASSERT_NE(stream, nullptr);
+  close(descriptor);
+  const Closed closed = closeCapturingErrors(stream);
+  EXPECT_EQ(closed.status, EXIT_FAILURE);
+  EXPECT_EQ(closed.errors, "prog: write error: Bad file descriptor\n");
+}
+
+}  // namespace
