@@ -2,10 +2,10 @@
 
 # add_program(<name> [RUNS_UNTIL_KILLED] SOURCES <source>...) builds the deliverable <name> from
 # its units and closeOutput, the check that its output arrived, and installs it with its manual
-# page, man/<name>.1. For the tests it also builds
-# <name>_units, the same sources compiled a second time with `main` renamed to <name>_main by a
-# compile definition, so that they link beside the test runner's own main. RUNS_UNTIL_KILLED
-# marks a program that never ends by itself.
+# page, man/<name>.1, compressed. For the tests it also builds <name>_units, the same sources
+# compiled a second time with `main` renamed to <name>_main by a compile definition, so that
+# they link beside the test runner's own main. RUNS_UNTIL_KILLED marks a program that never
+# ends by itself.
 function(add_program name)
   cmake_parse_arguments(PARSE_ARGV 1 arg "RUNS_UNTIL_KILLED" "" "SOURCES")
   set(page ${PROJECT_SOURCE_DIR}/man/${name}.1)
@@ -15,7 +15,7 @@ function(add_program name)
   add_executable(${name} ${arg_SOURCES})
   target_link_libraries(${name} PRIVATE closeOutput)
   install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  install(FILES ${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install_gzipped(${page} ${CMAKE_INSTALL_MANDIR}/man1)
   add_library(${name}_units STATIC EXCLUDE_FROM_ALL ${arg_SOURCES})
   target_compile_definitions(${name}_units PRIVATE main=${name}_main)
   target_include_directories(${name}_units PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
