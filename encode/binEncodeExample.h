@@ -24,10 +24,15 @@ struct mixedRecord {
   char text[20];
 };
 
+// This is the layout of the LP64 targets, x86-64 and arm64 Linux. A target that lays the record
+// out otherwise (32-bit x86 aligns a 64-bit integer to 4 bytes, giving 44) stops here instead
+// of printing other bytes.
 static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "the record's bytes are little-endian");
 static_assert(sizeof(float) == 4, "floats must be single precision");
-static_assert(sizeof(mixedRecord) == 48, "mixedRecord must be 48 bytes");
-static_assert(alignof(mixedRecord) == 8, "mixedRecord must be aligned to 8 bytes");
+static_assert(sizeof(mixedRecord) == 48,
+              "mixedRecord must be 48 bytes, as on LP64 targets (x86-64, arm64 Linux)");
+static_assert(alignof(mixedRecord) == 8,
+              "mixedRecord must be aligned to 8 bytes, as on LP64 targets (x86-64, arm64 Linux)");
 static_assert(offsetof(mixedRecord, intValue) == 0, "intValue must be at offset 0");
 static_assert(offsetof(mixedRecord, floatValue1) == 4, "floatValue1 must be at offset 4");
 static_assert(offsetof(mixedRecord, floatValue2) == 8, "floatValue2 must be at offset 8");

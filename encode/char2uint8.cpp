@@ -6,8 +6,10 @@
 
 #include "closeOutput.h"
 
-// strtol's long is the 64-bit value that the range tests compare.
-static_assert(sizeof(long) == sizeof(std::int64_t), "strtol must yield a 64-bit value");
+// strtol's long is the 64-bit value that the range tests compare, as on the LP64 targets; where
+// long has 32 bits, text beyond 32 bits would clamp to other limits.
+static_assert(sizeof(long) == sizeof(std::int64_t),
+              "strtol must yield a 64-bit long, as on LP64 targets (x86-64, arm64 Linux)");
 
 std::int32_t scanByteList(char (&line)[LINE_SIZE], std::uint8_t (&code)[CODE_SLOTS]) {
   // strtok reads up to a zero byte: this one keeps it inside the buffer.
