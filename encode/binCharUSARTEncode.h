@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 
@@ -30,7 +31,7 @@ struct usartFrame {
   char lf;
 };
 
-static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "the frame's bytes are little-endian");
+static_assert(std::endian::native == std::endian::little, "the frame's bytes are little-endian");
 static_assert(sizeof(usartFrame) == 12, "usartFrame must be 12 bytes");
 static_assert(alignof(usartFrame) == 4, "usartFrame must be aligned to 4 bytes");
 static_assert(offsetof(usartFrame, command) == 0, "command must be at offset 0");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 
@@ -27,7 +28,7 @@ struct mixedRecord {
 // This is the layout of the LP64 targets, x86-64 and arm64 Linux. A target that lays the record
 // out otherwise (32-bit x86 aligns a 64-bit integer to 4 bytes, giving 44) stops here instead
 // of printing other bytes.
-static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "the record's bytes are little-endian");
+static_assert(std::endian::native == std::endian::little, "the record's bytes are little-endian");
 static_assert(sizeof(float) == 4, "floats must be single precision");
 static_assert(sizeof(mixedRecord) == 48,
               "mixedRecord must be 48 bytes, as on LP64 targets (x86-64, arm64 Linux)");
