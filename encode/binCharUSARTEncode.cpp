@@ -24,7 +24,9 @@ void USARTWrite(const std::uint8_t* data, std::size_t length) {
 int main(int /*argc*/, char* /*argv*/[]) {
   const char payloadText[3] = {'a', 'b', 'c'};
 
-  // Value-initialised, so the two padding bytes that are sent with the frame are zero.
+  // Value-initialised with T(), which zeroes padding bits too, so the two padding bytes that are
+  // sent with the frame are zero. `usartFrame frame{}` would be aggregate initialisation, which
+  // sets the members only and leaves the padding unspecified.
   usartFrame frame = usartFrame();
   frame.command = 67;
   frame.separator = ' ';

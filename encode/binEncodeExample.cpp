@@ -23,7 +23,9 @@ int dumpRecordCopy(const mixedRecord& record, Allocator allocate) {
 }
 
 int main() {
-  // Value-initialised, so the eight padding bytes that are copied and printed are zero.
+  // Value-initialised with T(), which zeroes padding bits too, so the eight padding bytes that
+  // are copied and printed are zero. `mixedRecord record{}` would be aggregate initialisation,
+  // which sets the members only and leaves the padding unspecified.
   mixedRecord record = mixedRecord();
   record.intValue = 101;
   record.floatValue1 = 3.142f;
