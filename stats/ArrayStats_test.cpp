@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <initializer_list>
 #include <iterator>
 #include <limits>
 #include <new>
@@ -15,10 +14,11 @@
 
 #include "arrStats.h"
 #include "statsAgree.h"
+#include "statsTies.h"
 
 namespace {
 
-ArrayStats storeOf(int capacity, std::initializer_list<float> samples) {
+ArrayStats storeOf(int capacity, const std::vector<float>& samples) {
   ArrayStats store(capacity);
   for (const float sample : samples) {
     store.add(sample);
@@ -132,6 +132,21 @@ TEST(ArrayStatsTest, CopiesAndMovesAreIndependent) {
 
   copy = std::move(moved);
   EXPECT_EQ(copy.avg(), 1.5f);
+}
+
+// Which of two values that compare equal (or unordered) comes out shows only in its bits.
+TEST(ArrayStatsStatsTest, TiesKeepTheEarlierValueOrTheZeroStart) {
+  for (const TieCase& tie : tieCases()) {
+    SCOPED_TRACE(testing::PrintToString(tie.series));
+    const ArrayStats store = storeOf(static_cast<int>(tie.series.size()), tie.series);
+    EXPECT_EQ(floatBits(store.min()), floatBits(tie.min));
+    EXPECT_EQ(floatBits(store.max()), floatBits(tie.max));
+    const arrStat out = statsOf(store);
+    EXPECT_EQ(floatBits(out.min), floatBits(tie.min));
+    EXPECT_EQ(floatBits(out.max), floatBits(tie.max));
+    EXPECT_EQ(floatBits(out.incMaxDiff), floatBits(0.0f));
+    EXPECT_EQ(floatBits(out.decMaxDiff), floatBits(0.0f));
+  }
 }
 
 // Random series of many kinds (flat runs, NaN, infinities, arbitrary bit patterns), each pushed

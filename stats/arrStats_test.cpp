@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <vector>
+
+#include "statsTies.h"
 
 namespace {
 
@@ -107,6 +110,21 @@ TEST(ComputeArrStatsTest, NanStepsAreFlat) {
   EXPECT_EQ(out.incCount, 1);
   EXPECT_EQ(out.decCount, 0);
   EXPECT_EQ(out.incMaxDiff, 2.0f);
+}
+
+// Which of two values that compare equal (or unordered) comes out shows only in its bits.
+TEST(ComputeArrStatsTest, TiesKeepTheEarlierValueOrTheZeroStart) {
+  for (const TieCase& tie : tieCases()) {
+    SCOPED_TRACE(testing::PrintToString(tie.series));
+    const auto count = static_cast<std::uint8_t>(tie.series.size());
+    EXPECT_EQ(floatBits(computeMin(tie.series.data(), count)), floatBits(tie.min));
+    EXPECT_EQ(floatBits(computeMax(tie.series.data(), count)), floatBits(tie.max));
+    const arrStatResult out = statsOf(tie.series);
+    EXPECT_EQ(floatBits(out.min), floatBits(tie.min));
+    EXPECT_EQ(floatBits(out.max), floatBits(tie.max));
+    EXPECT_EQ(floatBits(out.incMaxDiff), floatBits(0.0f));
+    EXPECT_EQ(floatBits(out.decMaxDiff), floatBits(0.0f));
+  }
 }
 
 // Nothing is read (the series is null) and a record full of old values comes back cleared.
