@@ -54,6 +54,14 @@ TEST(ScanByteListTest, NotWholeDecimalNumbers) {
   EXPECT_EQ(result.code, (Codes{0, 0, 0, 0, 3}));
 }
 
+// The conversion test comes first: a token that is out of range and not a whole number fails
+// the conversion, and the two range tests never overlap.
+TEST(ScanByteListTest, ConversionIsTestedBeforeRange) {
+  const Scan result = scan("300a -1a 256 -1");
+  EXPECT_EQ(result.printed, "UINT8_CONVERT ERRUINT8_CONVERT ERRUINT8_LEN ERRUINT8_RANGE ERR");
+  EXPECT_EQ(result.code, (Codes{0, 0, 0, 0}));
+}
+
 // Beyond 64 bits strtol clamps to the limits, which the range tests then reject.
 TEST(ScanByteListTest, ValuesBeyondSixtyFourBits) {
   const Scan result =
