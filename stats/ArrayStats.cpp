@@ -35,18 +35,21 @@ ArrayStats::ArrayStats(const ArrayStats& other)
   }
 }
 
-ArrayStats::ArrayStats(ArrayStats&& other) noexcept
-    : nextSlot(std::exchange(other.nextSlot, 0)),
-      count(std::exchange(other.count, 0)),
-      items(std::move(other.items)),
-      capacity(std::exchange(other.capacity, 0)) {}
+// The fields start as a default-constructed store's, and the exchange leaves them so in `other`.
+ArrayStats::ArrayStats(ArrayStats&& other) noexcept {
+  swap(other);
+}
 
 ArrayStats& ArrayStats::operator=(ArrayStats other) noexcept {
+  swap(other);
+  return *this;
+}
+
+void ArrayStats::swap(ArrayStats& other) noexcept {
   std::swap(nextSlot, other.nextSlot);
   std::swap(count, other.count);
   std::swap(items, other.items);
   std::swap(capacity, other.capacity);
-  return *this;
 }
 
 void ArrayStats::add(float sample) {

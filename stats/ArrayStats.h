@@ -31,8 +31,8 @@ class ArrayStats {
   // std::bad_array_new_length before any storage is obtained; exhausted memory, std::bad_alloc.
   explicit ArrayStats(int slots);
 
-  // A copy holds its own storage with the same samples. A moved-from store is left without
-  // storage, like a default-constructed one.
+  // A copy holds its own storage with the same samples. A moved-from store is left exactly as a
+  // default-constructed one: no storage, nothing held.
   ArrayStats(const ArrayStats& other);
   ArrayStats(ArrayStats&& other) noexcept;
   ArrayStats& operator=(ArrayStats other) noexcept;
@@ -58,6 +58,9 @@ class ArrayStats {
  private:
   // The samples held, oldest first: `count` of them side by side.
   [[nodiscard]] const float* window() const;
+
+  // Exchanges every field with `other`'s.
+  void swap(ArrayStats& other) noexcept;
 
   // The storage is a ring of `capacity` slots kept twice over: each sample is written to
   // items[slot] and items[slot + capacity], so the samples held always lie side by side, ending

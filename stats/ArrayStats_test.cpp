@@ -109,8 +109,8 @@ TEST(ArrayStatsTest, WrappedStoreReadsOldestFirst) {
   EXPECT_EQ(out.decMaxDiff, 4.0f);
 }
 
-TEST(ArrayStatsTest, CopiesAndMovesAreIndependent) {
-  ArrayStats original = storeOf(2, {1.0f, 2.0f});
+TEST(ArrayStatsTest, CopiesAreIndependent) {
+  const ArrayStats original = storeOf(2, {1.0f, 2.0f});
   ArrayStats copy(original);
   copy.add(9.0f);
   EXPECT_EQ(original.max(), 2.0f);
@@ -122,16 +122,28 @@ TEST(ArrayStatsTest, CopiesAndMovesAreIndependent) {
   const ArrayStats& itself = copy;
   copy = itself;
   EXPECT_EQ(copy.avg(), 1.5f);
+}
 
-  ArrayStats moved(std::move(original));
-  EXPECT_EQ(moved.avg(), 1.5f);
-  // A moved-from store has no storage left: adding to it keeps nothing.
+// The samples go with the move; the store moved from, by construction or by assignment, is
+// left as a default-constructed one: it holds nothing, keeps nothing added to it, copies as an
+// empty store, and takes a new store by assignment.
+TEST(ArrayStatsTest, MovedFromStoreIsLikeDefaultConstructed) {
+  ArrayStats constructedFrom = storeOf(2, {1.0f, 2.0f});
+  ArrayStats assignedFrom = storeOf(3, {3.0f, 4.0f, 5.0f});
+  const ArrayStats constructed(std::move(constructedFrom));
+  ArrayStats assigned = storeOf(1, {9.0f});
+  assigned = std::move(assignedFrom);
+  EXPECT_EQ(constructed.avg(), 1.5f);
+  EXPECT_EQ(assigned.avg(), 4.0f);
+
   // NOLINTNEXTLINE(bugprone-use-after-move,clang-analyzer-cplusplus.Move)
-  original.add(5.0f);
-  expectEmpty(original);
-
-  copy = std::move(moved);
-  EXPECT_EQ(copy.avg(), 1.5f);
+  for (ArrayStats* movedFrom : {&constructedFrom, &assignedFrom}) {
+    movedFrom->add(6.0f);
+    expectEmpty(*movedFrom);
+    expectEmpty(ArrayStats(*movedFrom));
+    *movedFrom = storeOf(2, {7.0f, 8.0f});
+    EXPECT_EQ(movedFrom->avg(), 7.5f);
+  }
 }
 
 // Which of two values that compare equal (or unordered) comes out shows only in its bits.
