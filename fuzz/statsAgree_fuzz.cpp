@@ -7,8 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "ArrayStats.h"
-#include "arrStats.h"
 #include "statsAgree.h"
 
 // The input's bytes are a series of arbitrary float bit patterns, pushed through a store of
@@ -21,21 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!series.empty()) {  // an empty vector's data() may be null, which memcpy must not get
     provider.ConsumeData(series.data(), series.size() * sizeof(float));
   }
-  const auto count = static_cast<std::int32_t>(series.size());
-
-  ArrayStats store(count);
-  for (int i = 0; i < earlier; ++i) {
-    store.add(static_cast<float>(i));
-  }
-  for (const float sample : series) {
-    store.add(sample);
-  }
-  arrStat fromStore;
-  store.stats(&fromStore);
-  arrStatResult fromSeries;
-  computeArrStats(series.data(), count, &fromSeries);
-
-  const std::string disagreement = statsDisagreement(fromStore, fromSeries, count);
+  const std::string disagreement = statsDisagreement(series, earlier);
   if (!disagreement.empty()) {
     std::fprintf(stderr, "the implementations disagree on:%s\n", disagreement.c_str());
     std::abort();
