@@ -1,29 +1,46 @@
-# Helpers that declare the deliverable programs and their checks, one line each.
+# Helpers that declare the deliverable programs and their checks.
 
-# add_program(<name> [RUNS_UNTIL_KILLED] SOURCES <source>...) builds the deliverable <name> from
-# its units and closeOutput, the check that its output arrived, and installs it with its manual
-# page, man/<name>.1, compressed. For the tests it also builds <name>_units, the same sources
+# add_program(<name> [RUNS_UNTIL_KILLED] [EXPECTED <file>] SOURCES <source>...) declares the
+# deliverable <name>: built from its units and closeOutput, the check that its output arrived,
+# and installed with its manual page, man/<name>.1, compressed. A program that ends names the
+# file that its output must equal, EXPECTED; RUNS_UNTIL_KILLED marks one that never ends by
+# itself. With BUILD_TESTING it declares the program's checks (add_golden_test for a program
+# that ends, add_write_error_tests for every one) and builds <name>_units, the same sources
 # compiled a second time with `main` renamed to <name>_main by a compile definition, so that
-# they link beside the test runner's own main. RUNS_UNTIL_KILLED marks a program that never
-# ends by itself.
+# unit tests can link them beside the test runner's own main.
 function(add_program name)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "RUNS_UNTIL_KILLED" "" "SOURCES")
+  cmake_parse_arguments(PARSE_ARGV 1 arg "RUNS_UNTIL_KILLED" "EXPECTED" "SOURCES")
   set(page ${PROJECT_SOURCE_DIR}/man/${name}.1)
   if(NOT EXISTS ${page})
     message(FATAL_ERROR "${name} has no manual page ${page}")
+  endif()
+  if(arg_RUNS_UNTIL_KILLED AND arg_EXPECTED)
+    message(FATAL_ERROR "${name} runs until killed: it has no EXPECTED output")
+  elseif(NOT arg_RUNS_UNTIL_KILLED AND NOT arg_EXPECTED)
+    message(FATAL_ERROR "${name} ends: name the file its output must equal with EXPECTED")
   endif()
   add_executable(${name} ${arg_SOURCES})
   target_link_libraries(${name} PRIVATE closeOutput)
   install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install_gzipped(${page} ${CMAKE_INSTALL_MANDIR}/man1)
+  if(arg_RUNS_UNTIL_KILLED)
+    set_property(GLOBAL APPEND PROPERTY ENDLESS_PROGRAMS ${name})
+  else()
+    set_property(GLOBAL APPEND PROPERTY ENDING_PROGRAMS ${name})
+  endif()
+  if(NOT BUILD_TESTING)
+    return()
+  endif()
+
   add_library(${name}_units STATIC EXCLUDE_FROM_ALL ${arg_SOURCES})
   target_compile_definitions(${name}_units PRIVATE main=${name}_main)
   target_include_directories(${name}_units PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(${name}_units PUBLIC closeOutput)
   if(arg_RUNS_UNTIL_KILLED)
-    set_property(GLOBAL APPEND PROPERTY ENDLESS_PROGRAMS ${name})
+    add_write_error_tests(${name} DEAD_PIPE)
   else()
-    set_property(GLOBAL APPEND PROPERTY ENDING_PROGRAMS ${name})
+    add_golden_test(${name} ${arg_EXPECTED})
+    add_write_error_tests(${name})
   endif()
 endfunction()
 
