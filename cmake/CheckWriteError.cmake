@@ -5,8 +5,9 @@
 # 1 with the one line "<name>: write error: <reason>" on standard error:
 #   full      on /dev/full, where every write fails with ENOSPC
 #   closed    closed, where every write fails with EBADF
-#   deadPipe  into a pipe whose reader leaves after the first line, with SIGPIPE ignored so that
-#             the next write fails with EPIPE instead of killing the program
+#   deadPipe  into a pipe whose reader leaves after the first two lines (the sampler's start
+#             line and first sample, so that its work after a written line runs too), with
+#             SIGPIPE ignored so that the next write fails with EPIPE instead of killing it
 # The timeout ends a program that would go on writing into the void.
 set(command ${EMULATOR} "${PROGRAM}")
 if(OUTPUT STREQUAL "full")
@@ -20,7 +21,7 @@ elseif(OUTPUT STREQUAL "closed")
 elseif(OUTPUT STREQUAL "deadPipe")
   set(reason "Broken pipe")
   execute_process(
-    COMMAND bash -c "trap '' PIPE; \"$@\" | head -n 1 >/dev/null; exit \"\${PIPESTATUS[0]}\""
+    COMMAND bash -c "trap '' PIPE; \"$@\" | head -n 2 >/dev/null; exit \"\${PIPESTATUS[0]}\""
       bash ${command}
     ERROR_VARIABLE errors RESULT_VARIABLE status TIMEOUT 10)
 else()

@@ -88,8 +88,8 @@ endfunction()
 
 # add_write_error_tests(<program> [DEAD_PIPE]) runs <program> with standard output on /dev/full
 # and with it closed, and requires exit status 1 and a "<program>: write error: <reason>" line
-# on standard error. DEAD_PIPE adds a run into a pipe whose reader leaves after the first line,
-# for a program that writes for as long as it runs.
+# on standard error. DEAD_PIPE adds a run into a pipe whose reader leaves after the first two
+# lines, for a program that writes for as long as it runs.
 function(add_write_error_tests program)
   cmake_parse_arguments(PARSE_ARGV 1 arg "DEAD_PIPE" "" "")
   set(outputs full closed)
