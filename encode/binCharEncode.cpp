@@ -19,7 +19,7 @@ void printString(countedString text) {
 int main() {
   // The length counts the terminating zero, so the zero byte is printed too.
   const char buffer[4] = "abc";
-  const countedString text = {1, 4, buffer};
+  const countedString text = {.tag = 1, .length = 4, .data = buffer};
   printString(text);
   std::putchar('\n');
   return closeOutput(stdout, "countedStringDump");

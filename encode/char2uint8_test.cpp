@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -24,7 +23,7 @@ Scan scan(const std::string& text, std::uint8_t fill = 0) {
   char line[LINE_SIZE] = {};
   text.copy(line, LINE_SIZE);
   std::uint8_t code[CODE_SLOTS];
-  std::fill(std::begin(code), std::end(code), fill);
+  std::ranges::fill(code, fill);
   std::int32_t count = 0;
   Scan result;
   result.printed = captureOutput(stdout, [&] { count = scanByteList(line, code); });

@@ -43,7 +43,7 @@ Reading readIndependently(const std::string& line) {
     const std::size_t digits = pos;
     int magnitude = 0;
     for (; pos < token.size() && token[pos] >= '0' && token[pos] <= '9'; ++pos) {
-      magnitude = std::min(magnitude * 10 + (token[pos] - '0'), 256);
+      magnitude = std::min((magnitude * 10) + (token[pos] - '0'), 256);
     }
     if (pos == digits || pos != token.size()) {
       reading.messages += "UINT8_CONVERT ERR";

@@ -36,7 +36,17 @@ void expectEmpty(const ArrayStats& store) {
   EXPECT_EQ(store.min(), 0.0f);
   EXPECT_EQ(store.max(), 0.0f);
   EXPECT_TRUE(std::isnan(store.avg()));
-  arrStat out = {1.0f, 2.0f, 3.0f, 4, 5, 6, 7, 8.0f, 9.0f, 10.0f, 11.0f};
+  arrStat out = {.min = 1.0f,
+                 .max = 2.0f,
+                 .mean = 3.0f,
+                 .incCount = 4,
+                 .decCount = 5,
+                 .incSeqCount = 6,
+                 .decSeqCount = 7,
+                 .diff = 8.0f,
+                 .trend = 9.0f,
+                 .incMaxDiff = 10.0f,
+                 .decMaxDiff = 11.0f};
   store.stats(&out);
   // Byte for byte, so that a -0.0 or a NaN left behind would show.
   using Image = std::array<unsigned char, sizeof(arrStat)>;

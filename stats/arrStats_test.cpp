@@ -130,7 +130,16 @@ TEST(ComputeArrStatsTest, TiesKeepTheEarlierValueOrTheZeroStart) {
 // Nothing is read (the series is null) and a record full of old values comes back cleared.
 TEST(ComputeArrStatsTest, NonPositiveCountClearsRecord) {
   for (const std::int32_t count : {0, -1, std::numeric_limits<std::int32_t>::min()}) {
-    arrStatResult out = {1.0f, 2.0f, 3.0f, 4, 5, 6, 7, 8.0f, 9.0f, 10.0f};
+    arrStatResult out = {.min = 1.0f,
+                         .max = 2.0f,
+                         .mean = 3.0f,
+                         .incCount = 4,
+                         .decCount = 5,
+                         .incSeqCount = 6,
+                         .decSeqCount = 7,
+                         .diff = 8.0f,
+                         .incMaxDiff = 9.0f,
+                         .decMaxDiff = 10.0f};
     computeArrStats(nullptr, count, &out);
     EXPECT_EQ(out.min, 0.0f);
     EXPECT_EQ(out.max, 0.0f);
