@@ -2,17 +2,22 @@
 
 # add_program(<name> [RUNS_UNTIL_KILLED] [EXPECTED <file>] SOURCES <source>...) declares the
 # deliverable <name>: built from its units and closeOutput, the check that its output arrived,
-# and installed with its manual page, man/<name>.1, compressed. A program that ends names the
-# file that its output must equal, EXPECTED; RUNS_UNTIL_KILLED marks one that never ends by
-# itself. With BUILD_TESTING it declares the program's checks (add_golden_test for a program
-# that ends, add_write_error_tests for every one) and builds <name>_units, the same sources
-# compiled a second time with `main` renamed to <name>_main by a compile definition, so that
-# unit tests can link them beside the test runner's own main.
+# and installed with its manual page, man/<name>.1, compressed; the page's title line must name
+# the project's version. A program that ends names the file that its output must equal,
+# EXPECTED; RUNS_UNTIL_KILLED marks one that never ends by itself. With BUILD_TESTING it
+# declares the program's checks (add_golden_test for a program that ends, add_write_error_tests
+# for every one) and builds <name>_units, the same sources compiled a second time with `main`
+# renamed to <name>_main by a compile definition, so that unit tests can link them beside the
+# test runner's own main.
 function(add_program name)
   cmake_parse_arguments(PARSE_ARGV 1 arg "RUNS_UNTIL_KILLED" "EXPECTED" "SOURCES")
   set(page ${PROJECT_SOURCE_DIR}/man/${name}.1)
   if(NOT EXISTS ${page})
     message(FATAL_ERROR "${name} has no manual page ${page}")
+  endif()
+  file(STRINGS ${page} title LIMIT_COUNT 1)
+  if(NOT title MATCHES "\"${PROJECT_NAME} ${PROJECT_VERSION}\"")
+    message(FATAL_ERROR "${page} begins with '${title}', not version ${PROJECT_VERSION}")
   endif()
   if(arg_RUNS_UNTIL_KILLED AND arg_EXPECTED)
     message(FATAL_ERROR "${name} runs until killed: it has no EXPECTED output")
