@@ -1,22 +1,30 @@
 #pragma once
 
+// recordBytesDump shows how a record of mixed field types lies in memory: the compiler places
+// each field at an offset that suits its alignment, inserts padding where a field must wait for
+// its boundary, and stores every multi-byte value lowest byte first. The program copies the
+// record's whole image to the heap and prints it byte by byte; encode/binEncodeExample.cpp
+// works out every printed byte.
+
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 
-// A record of mixed field types, whose memory image is what the program shows (little-endian,
-// aligned to 8 bytes):
+// The record, as its 48 bytes lie in memory:
 //
-//   offset  size  field
-//        0     4  intValue     32-bit integer
-//        4     4  floatValue1  single precision
-//        8     4  floatValue2  single precision
-//       12     4  (padding)    up to longValue's 8-byte alignment
-//       16     8  longValue    64-bit integer
-//       24    20  text         characters, zero-filled after the text
-//       44     4  (padding)    up to the record's 8-byte alignment
+//   offset  size  field        why there
+//        0     4  intValue     the first field starts the record
+//        4     4  floatValue1  a float needs 4-byte alignment: 4 is a multiple of 4
+//        8     4  floatValue2
+//       12     4  (padding)    longValue needs 8-byte alignment, so it cannot start at 12
+//       16     8  longValue
+//       24    20  text         characters need no alignment
+//       44     4  (padding)    the record's size is a multiple of its alignment, 8, so that
+//                              in an array of records every longValue stays aligned
 //
-// The padding bytes are zero in a value-initialised record.
+// The padding belongs to no field: only a record whose every byte was zeroed first shows zeros
+// there (see main).
 struct mixedRecord {
   std::int32_t intValue;
   float floatValue1;
@@ -25,26 +33,33 @@ struct mixedRecord {
   char text[20];
 };
 
-// This is the layout of the LP64 targets, x86-64 and arm64 Linux. A target that lays the record
-// out otherwise (32-bit x86 aligns a 64-bit integer to 4 bytes, giving 44) stops here instead
-// of printing other bytes.
-static_assert(std::endian::native == std::endian::little, "the record's bytes are little-endian");
-static_assert(sizeof(float) == 4, "floats must be single precision");
-static_assert(sizeof(mixedRecord) == 48,
-              "mixedRecord must be 48 bytes, as on LP64 targets (x86-64, arm64 Linux)");
-static_assert(alignof(mixedRecord) == 8,
-              "mixedRecord must be aligned to 8 bytes, as on LP64 targets (x86-64, arm64 Linux)");
-static_assert(offsetof(mixedRecord, intValue) == 0, "intValue must be at offset 0");
-static_assert(offsetof(mixedRecord, floatValue1) == 4, "floatValue1 must be at offset 4");
-static_assert(offsetof(mixedRecord, floatValue2) == 8, "floatValue2 must be at offset 8");
-static_assert(offsetof(mixedRecord, longValue) == 16, "longValue must be at offset 16");
-static_assert(offsetof(mixedRecord, text) == 24, "text must be at offset 24");
+// What decides the printed bytes, checked where it is decided, so that a target that would
+// print other bytes stops the build here instead.
+static_assert(std::endian::native == std::endian::little,
+              "mixedRecord's bytes are printed lowest byte first, as a little-endian target "
+              "stores them");
+static_assert(std::numeric_limits<float>::is_iec559,
+              "floatValue1 and floatValue2 are printed as IEEE-754 single-precision bit patterns");
+static_assert(alignof(std::int64_t) == 8,
+              "std::int64_t must be aligned to 8 bytes, as on x86-64, arm64 and armhf; 32-bit x86 "
+              "aligns it to 4 and would print a 40-byte record with longValue at offset 12");
+static_assert(sizeof(mixedRecord) == 48, "the printed image of mixedRecord is 48 bytes");
+static_assert(alignof(mixedRecord) == 8, "mixedRecord is aligned to 8 bytes, as its longValue");
+static_assert(offsetof(mixedRecord, intValue) == 0, "intValue is printed at offset 0");
+static_assert(offsetof(mixedRecord, floatValue1) == 4, "floatValue1 is printed at offset 4");
+static_assert(offsetof(mixedRecord, floatValue2) == 8, "floatValue2 is printed at offset 8");
+static_assert(offsetof(mixedRecord, longValue) == 16, "longValue is printed at offset 16");
+static_assert(offsetof(mixedRecord, text) == 24, "text is printed at offset 24");
 
-// Obtains a block of the given size the way malloc does; the block is released with free.
+// Obtains a block of `size` bytes as malloc does, or returns null. The tests compile these
+// sources a second time with `main` renamed, and pass dumpRecordCopy an allocator that fails.
 using Allocator = void* (*)(std::size_t size);
+
+// std::malloc(size): the program's allocator.
+void* heapBlock(std::size_t size);
 
 // Copies the whole memory image of `record`, padding included, into a block from `allocate`,
 // prints "Copied byte array is:" and then every byte of the copy as a "0x%02x\t" cell on one
 // line, and releases the block. Returns EXIT_SUCCESS. If `allocate` yields no block, writes a
 // message to standard error, prints nothing on standard output and returns EXIT_FAILURE.
-int dumpRecordCopy(const mixedRecord& record, Allocator allocate);
+int dumpRecordCopy(const mixedRecord& record, Allocator allocate = heapBlock);

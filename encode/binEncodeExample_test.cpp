@@ -11,10 +11,6 @@
 
 namespace {
 
-void* heap(std::size_t size) {
-  return std::malloc(size);
-}
-
 void* exhausted(std::size_t /*size*/) {
   return nullptr;
 }
@@ -34,7 +30,7 @@ TEST(DumpRecordCopyTest, PrintsWholeImagePaddingIncluded) {
   std::memcpy(&record, image, sizeof record);
 
   int status = -1;
-  EXPECT_EQ(captureOutput(stdout, [&] { status = dumpRecordCopy(record, heap); }), expected);
+  EXPECT_EQ(captureOutput(stdout, [&] { status = dumpRecordCopy(record); }), expected);
   EXPECT_EQ(status, EXIT_SUCCESS);
 }
 
