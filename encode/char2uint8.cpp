@@ -1,3 +1,6 @@
+// byteListParse: scans "32 128 255 256 00", rejects 256 with "UINT8_LEN ERR", and lists the
+// five positions. Each step below says which tokens it lets through and which it stops.
+
 #include "char2uint8.h"
 
 #include <cstdio>
@@ -6,25 +9,31 @@
 
 #include "closeOutput.h"
 
-// strtol's long is the 64-bit value that the range tests compare, as on the LP64 targets; where
-// long has 32 bits, text beyond 32 bits would clamp to other limits.
-static_assert(sizeof(long) == sizeof(std::int64_t),
-              "strtol must yield a 64-bit long, as on LP64 targets (x86-64, arm64 Linux)");
-
 std::int32_t scanByteList(char (&line)[LINE_SIZE], std::uint8_t (&code)[CODE_SLOTS]) {
   // strtok reads up to a zero byte: this one keeps it inside the buffer.
   line[LINE_SIZE - 1] = '\0';
   std::int32_t count = 0;
+  // strtok writes a zero over the blank after each token, so the line is changed as it is
+  // read, and it remembers in hidden state where to go on: the later calls pass nullptr. That
+  // state is one for the whole program, so no two scans may interleave (strtok_r, from POSIX,
+  // takes the state as an argument instead).
   for (char* token = std::strtok(line, " "); token != nullptr; token = std::strtok(nullptr, " ")) {
     char* end = nullptr;
-    // Out of range, strtol clamps to the 64-bit limits, which then fail the range tests.
+    // strtol skips leading white space (a tab, say; blanks never reach it, they split tokens)
+    // and takes one sign, so "+7", "-0" and a tab before "5" all convert. Text beyond long's range
+    // converts to LONG_MAX or LONG_MIN, which fail the range tests below, and `end` still passes
+    // every digit: so errno need not be read, and a 32-bit long (armhf) gives every token the
+    // same message as a 64-bit one.
     const std::int64_t value = std::strtol(token, &end, 10);
+    // strtol stops at the first character that is not part of the number; the token is a
+    // number only if that is its end. strtok never yields an empty token, so a token with no
+    // digits at all ("-", "x") leaves `end` at its first character, which is not the end.
     if (*end != '\0') {
       std::printf("UINT8_CONVERT ERR");
     } else if (value < 0) {
       std::printf("UINT8_RANGE ERR");
     } else if (value > 255) {
-      std::printf("UINT8_LEN ERR");
+      std::printf("UINT8_LEN ERR");  // too long: the value needs more than 8 bits
     } else {
       code[count] = static_cast<std::uint8_t>(value);
     }
@@ -40,10 +49,12 @@ void printByteList(const std::uint8_t (&code)[CODE_SLOTS], std::int32_t count) {
 }
 
 int main() {
+  // The rest of the 300 bytes are zero, so the text ends after "00".
   char line[LINE_SIZE] = "32 128 255 256 00";
-  // Zeroed, so the slot of a rejected token lists 0.
+  // Zeroed, so the slot of a rejected token lists 0: 256's slot, position 3, prints 0.
   std::uint8_t code[CODE_SLOTS] = {};
   const std::int32_t count = scanByteList(line, code);
+  // "UINT8_LEN ERR" has no newline, so the listing's first line continues it.
   printByteList(code, count);
   return closeOutput(stdout, "byteListParse");
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+// byteListParse reads a line of decimal tokens as unsigned 8-bit values (0 to 255): strtok
+// splits the line at blanks, strtol converts each token, and three tests decide whether the
+// token is a byte. A token that is not says so at once; the rest are listed by position.
+
 #include <cstddef>
 #include <cstdint>
 
@@ -9,7 +13,8 @@ constexpr std::size_t LINE_SIZE = 300;
 // Slots for byte values, one per token position.
 constexpr std::size_t CODE_SLOTS = 1000;
 
-// Tokens are at least one character and one blank apart, so a full line cannot run out of slots.
+// A token is at least one character, and tokens are at least one blank apart, so a line of
+// LINE_SIZE bytes holds at most 150 tokens ("1 1 1 ... 1" and its zero): 1000 slots are plenty.
 static_assert(LINE_SIZE / 2 <= CODE_SLOTS, "a line may hold more tokens than there are slots");
 
 // Splits the text in `line` at blanks, in place with strtok (runs of blanks separate tokens;
