@@ -1,3 +1,7 @@
+// usartFrameDump: a 12-byte serial frame printed byte by byte, in hex and in binary, where a
+// transmitter would send it. The frame's layout and bytes are mapped in
+// encode/binCharUSARTEncode.h.
+
 #include "binCharUSARTEncode.h"
 
 #include <cstdio>
@@ -6,6 +10,9 @@
 #include "closeOutput.h"
 
 void print_binary(std::uint8_t value) {
+  // The higher bits are printed first by recursing on them before printing the lowest bit:
+  // 13 (0x0d) calls itself on 6, which calls itself on 3, then 1; the lowest bits 1, 1, 0, 1
+  // are printed on the way back, giving "1101".
   if (value >> 1 != 0) {
     print_binary(static_cast<std::uint8_t>(value >> 1));
   }
@@ -24,17 +31,24 @@ void USARTWrite(const std::uint8_t* data, std::size_t length) {
 int main(int /*argc*/, char* /*argv*/[]) {
   const char payloadText[3] = {'a', 'b', 'c'};
 
-  // Value-initialised with T(), which zeroes padding bits too, so the two padding bytes that are
-  // sent with the frame are zero. `usartFrame frame{}` would be aggregate initialisation, which
-  // sets the members only and leaves the padding unspecified.
+  // T() value-initialises the frame, which zeroes its padding bytes too, so the two sent at
+  // offsets 10 and 11 are 00. `usartFrame frame{}` would set the fields only and leave the
+  // padding unspecified.
   usartFrame frame = usartFrame();
-  frame.command = 67;
+  frame.command = 67;  // 'C'
   frame.separator = ' ';
+  // strncpy stops at a zero byte or after 3 characters, whichever comes first, and pads with
+  // zeros only when the source is shorter. payloadText holds no zero, so exactly 'a', 'b', 'c'
+  // are copied and no terminator is written: payload is a fixed-width field, not a string.
   std::strncpy(frame.payload, payloadText, sizeof frame.payload);
   frame.cr = '\r';
   frame.lf = '\n';
 
+  // Any object may be read byte by byte through unsigned char (std::uint8_t is unsigned char
+  // here): the aliasing rules allow the character types and std::byte to access any object.
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(&frame);
+  // Sent twice, as a transmitter may repeat a frame: USARTWrite only reads the bytes, so both
+  // dumps are the same, and the empty line that ends each shows where one frame stops.
   USARTWrite(bytes, sizeof frame);
   USARTWrite(bytes, sizeof frame);
   return closeOutput(stdout, "usartFrameDump");

@@ -1,28 +1,36 @@
 #pragma once
 
+// usartFrameDump stands a printer where a serial transmitter (a USART) would be: instead of
+// sending a frame's bytes down a wire, USARTWrite prints each one in hex and in binary. The
+// frame is a record sent as its raw memory image, so the dump shows byte order and padding as
+// well as the values.
+
 #include <bit>
 #include <cstddef>
 #include <cstdint>
 
-// Marks a character array that holds no terminating zero, so that GCC does not warn when strncpy
-// fills it exactly.
+// Marks a character array that holds no terminating zero. GCC then knows that strncpy filling
+// it exactly, with no room for a terminator, is intended, and does not warn; clang 14 does not
+// know the attribute, so there it expands to nothing.
 #if __has_cpp_attribute(gnu::nonstring)
 #define NONSTRING [[gnu::nonstring]]
 #else
 #define NONSTRING
 #endif
 
-// One frame for the serial link, as its bytes lie in memory (multi-byte values little-endian):
+// One frame for the serial link, as its 12 bytes lie in memory:
 //
-//   offset  size  field
-//        0     4  command    command code
-//        4     1  separator  blank between command and payload
-//        5     3  payload    three characters, no terminating zero
-//        8     1  cr         carriage return
-//        9     1  lf         line feed
-//       10     2  (padding)  up to the 4-byte alignment; zero in a value-initialised frame
+//   offset  size  field      value in the program
+//        0     4  command    67, 'C' in ASCII: 43 00 00 00, lowest byte first
+//        4     1  separator  a blank, 0x20
+//        5     3  payload    "abc" (61 62 63) with no terminating zero
+//        8     1  cr         carriage return, 0x0d
+//        9     1  lf         line feed, 0x0a
+//       10     2  (padding)  the record's size is a multiple of command's 4-byte alignment
 //
-// All 12 bytes, padding included, are sent.
+// All 12 bytes, padding included, are sent. That is what a record's raw image gives, and why
+// real protocols do not send one: another host may order the bytes of `command` otherwise and
+// pad the record differently, so protocols send field by field, in an order they define.
 struct usartFrame {
   std::int32_t command;
   char separator;
@@ -31,14 +39,16 @@ struct usartFrame {
   char lf;
 };
 
-static_assert(std::endian::native == std::endian::little, "the frame's bytes are little-endian");
-static_assert(sizeof(usartFrame) == 12, "usartFrame must be 12 bytes");
-static_assert(alignof(usartFrame) == 4, "usartFrame must be aligned to 4 bytes");
-static_assert(offsetof(usartFrame, command) == 0, "command must be at offset 0");
-static_assert(offsetof(usartFrame, separator) == 4, "separator must be at offset 4");
-static_assert(offsetof(usartFrame, payload) == 5, "payload must be at offset 5");
-static_assert(offsetof(usartFrame, cr) == 8, "cr must be at offset 8");
-static_assert(offsetof(usartFrame, lf) == 9, "lf must be at offset 9");
+static_assert(std::endian::native == std::endian::little,
+              "the frame's bytes are printed lowest byte first, as a little-endian target "
+              "stores them");
+static_assert(sizeof(usartFrame) == 12, "the printed frame is 12 bytes");
+static_assert(alignof(usartFrame) == 4, "usartFrame is aligned to 4 bytes, as its command");
+static_assert(offsetof(usartFrame, command) == 0, "command is printed at offset 0");
+static_assert(offsetof(usartFrame, separator) == 4, "separator is printed at offset 4");
+static_assert(offsetof(usartFrame, payload) == 5, "payload is printed at offset 5");
+static_assert(offsetof(usartFrame, cr) == 8, "cr is printed at offset 8");
+static_assert(offsetof(usartFrame, lf) == 9, "lf is printed at offset 9");
 
 // Prints the binary digits of `value`, most significant first and without leading zeros: one
 // to eight digits, so 0 prints as "0".
