@@ -1,3 +1,7 @@
+// countedStringDump: a counted buffer printed byte by byte as hex and character cells. It shows
+// that a counted length, unlike a string's terminating zero, lets a zero byte be data, and what
+// the sign of `char` does to a byte's hex form.
+
 #include "binCharEncode.h"
 
 #include <cstdio>
@@ -7,8 +11,10 @@
 void printString(countedString text) {
   std::printf("%d\n", text.length);
   for (std::int32_t i = 0; i < text.length; ++i) {
-    // The byte is read as a signed character on purpose: 0x80 and above widen negative.
-    // NOLINTNEXTLINE(bugprone-signed-char-misuse,cert-str34-c)
+    // Plain char is signed on x86-64 but unsigned on arm64 and armhf, so the byte 0x80 read as
+    // char would widen to -128 on one and to 128 on the other. Reading it as signed char fixes
+    // the sign on every target: 0x80 becomes -128, whose int bits print as ffffff80, and 0x61
+    // ('a') stays 97, printed 61.
     const int widened = static_cast<signed char>(text.data[i]);
     // %x takes an unsigned int; the conversion keeps the widened value's bits.
     std::printf("%x \t", static_cast<unsigned int>(widened));
@@ -17,7 +23,8 @@ void printString(countedString text) {
 }
 
 int main() {
-  // The length counts the terminating zero, so the zero byte is printed too.
+  // "abc" and its terminating zero. The length counts the zero too, so the last cells print 0
+  // and the zero byte itself, raw: 61 a 62 b 63 c 0 and a NUL.
   const char buffer[4] = "abc";
   const countedString text = {.tag = 1, .length = 4, .data = buffer};
   printString(text);

@@ -1,10 +1,14 @@
 #pragma once
 
+// countedStringDump describes a character buffer by a record that carries its length, as a
+// counted string does, instead of relying on a terminating zero: printString prints exactly
+// `length` bytes, whatever they hold, a zero byte included.
+
 #include <cstdint>
 
 // A character buffer that carries its own length.
 struct countedString {
-  std::int32_t tag;     // carried along; printString does not read it
+  std::int32_t tag;     // carried along with the buffer; printString never reads it
   std::int32_t length;  // bytes of data to print
   const char* data;
 };
