@@ -1,9 +1,14 @@
 #pragma once
 
+// Level and movement statistics of a caller's series of single-precision samples, the computing
+// core of seriesReport. (Three units in stats/ have nearly one name: arrStats is seriesReport,
+// ArrayStats the sample store of secondSampler, arrayStats secondSampler's main.)
+
 #include <cstdint>
 
-// Level and movement statistics of a series of single-precision samples. A step is the pair of
-// neighbouring samples (values[i-1], values[i]); counts and runs are in steps, not samples.
+// The statistics of a series. A step is the pair of neighbouring samples (values[i-1],
+// values[i]): it rises when values[i] is greater, falls when it is smaller, and is flat
+// otherwise. Counts and runs are in steps, not samples.
 struct arrStatResult {
   float min;                 // smallest sample
   float max;                 // largest sample, but never below 0.0
@@ -21,8 +26,9 @@ struct arrStatResult {
 // passed over). An empty series yields 0.0.
 float computeMin(const float* values, std::uint8_t count);
 
-// Returns the largest of the first `count` samples, floored at 0.0: the result is not seeded from
-// values[0], so a series with no sample above 0.0, or no sample at all, yields 0.0.
+// Returns the largest of the first `count` samples, floored at 0.0: the result starts at 0.0,
+// not at values[0], so a series with no sample above 0.0, or no sample at all, yields 0.0
+// (-5, -2, -9 yields 0.0, not -2.0).
 float computeMax(const float* values, std::uint8_t count);
 
 // Returns the mean of the first `count` samples, added in index order with every sum rounded to
