@@ -1,5 +1,10 @@
 #pragma once
 
+// ArrayStats, the sample store of secondSampler: it keeps the newest samples, up to a capacity
+// fixed at construction, and computes over them the same statistics as arrStats.h, plus a trend.
+// (Three units in stats/ have nearly one name: arrStats is seriesReport, ArrayStats this store,
+// arrayStats secondSampler's main.)
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -62,11 +67,22 @@ class ArrayStats {
   // Exchanges every field with `other`'s.
   void swap(ArrayStats& other) noexcept;
 
-  // The storage is a ring of `capacity` slots kept twice over: each sample is written to
-  // items[slot] and items[slot + capacity], so the samples held always lie side by side, ending
-  // just before items[nextSlot + capacity]. items[nextSlot] is where the next sample goes.
-  std::size_t nextSlot = 0;
-  std::int32_t count = 0;  // samples held: grows with add up to the capacity
+  // The storage is a ring of `capacity` slots, kept twice over. A plain ring, once it wraps,
+  // holds the newest samples in two pieces (the newest at its start, the oldest at its end), and
+  // every loop over them would have to wrap its index. So each sample is written to
+  // items[slot] and to its twin items[slot + capacity], and the samples held always lie in one
+  // unbroken run that ends just before items[nextSlot + capacity]. Capacity 3, after adding
+  // 1, 2, 3 and 4 (the 1 is dropped, and nextSlot has come round to 1):
+  //
+  //   index   0  1  2  3  4  5
+  //   items   4  2  3  4  2  3
+  //   window     2  3  4          from nextSlot + capacity - count = 1 + 3 - 3 = 1
+  //
+  // Before the ring first fills, the window lies in the upper half: after 1 and 2 it starts at
+  // 2 + 3 - 2 = 3. The storage is zeroed at construction, so no slot ever holds an
+  // indeterminate value. Sizes are std::size_t: 64 bits on x86-64 and arm64, 32 on armhf.
+  std::size_t nextSlot = 0;  // where the next sample goes, 0 .. capacity-1
+  std::int32_t count = 0;    // samples held: grows with add up to the capacity
   std::unique_ptr<float[]> items;
   std::size_t capacity = 0;
 };

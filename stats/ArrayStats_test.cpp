@@ -53,6 +53,8 @@ void expectEmpty(const ArrayStats& store) {
   EXPECT_EQ(std::bit_cast<Image>(out), Image{});
 }
 
+// The store is not yet full, so the slot just past its two samples is one that was zeroed at
+// construction: a scan that read one sample too far would make the minimum 0.0.
 TEST(ArrayStatsTest, AddKeepsSamplesInOrder) {
   const ArrayStats store = storeOf(4, {5.0f, 7.0f});
   EXPECT_EQ(store.min(), 5.0f);
