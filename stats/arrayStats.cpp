@@ -1,3 +1,7 @@
+// secondSampler: a busy poll of the wall clock that, once a second, prints "Exec..." and the
+// time, and adds one rand() sample to an ArrayStats store. It shows a schedule kept on a grid of
+// whole seconds from a clock that is read, not waited on.
+
 #include "arrayStats.h"
 
 #include <cerrno>
@@ -20,8 +24,14 @@ bool SampleSchedule::isDue(std::int64_t now) {
   if (elapsed < period) {
     return false;
   }
+  // The mark moves by whole periods, from where it was rather than to `now`, so the samples stay
+  // on the grid that began at the start reading.
   dueMark += elapsed - elapsed % period;
   return true;
+}
+
+ArrayStats makeSampleStore() {
+  return ArrayStats(SAMPLE_CAPACITY);
 }
 
 int runSampler(StoreFactory makeStore) {
@@ -38,16 +48,23 @@ int runSampler(StoreFactory makeStore) {
 
   SampleSchedule schedule(std::time(nullptr), SAMPLE_PERIOD);
   for (;;) {
-    // A busy poll, by design: nothing sleeps between readings of the clock.
+    // A busy poll: the loop reads the clock again at once, never sleeping, so it keeps a core
+    // busy with hundreds of millions of readings a second (on x86-64 time() reads the kernel's
+    // clock without a system call). The usual way to wait is to sleep until the next due time,
+    // with clock_nanosleep(CLOCK_REALTIME, TIMER_ABSTIME, ...); this program's behaviour is
+    // defined as a busy poll, so it polls.
     if (schedule.isDue(std::time(nullptr))) {
-      // The output is line-buffered, so the newline sends the line and a failed write shows in
-      // the second printf's result: a dead output ends the sampler instead of being polled on.
+      // The printed time is a second reading of the clock, taken after the due test: if the
+      // second rolled over in between, it shows one second past the due mark.
+      // The output is line-buffered (see main), so the newline sends the line and a failed write
+      // shows in the second printf's result: a dead output ends the sampler.
       if (std::printf("Exec...") < 0 ||
           std::printf("%lld\n", static_cast<long long>(std::time(nullptr))) < 0) {
         return reportWriteError("secondSampler", errno);
       }
-      // Never seeded, so every run draws the same samples.
-      store.add(static_cast<float>(std::rand()));  // NOLINT(cert-msc30-c,cert-msc50-cpp)
+      // rand() is never seeded, so every run draws the same samples: glibc's first is
+      // 1804289383, stored as the float 1804289408 (floats near 2^30 are 128 apart).
+      store.add(static_cast<float>(std::rand()));
     }
   }
 }
@@ -56,5 +73,5 @@ int main() {
   // The sampler ends only when it is killed: with output to a file or a pipe, block buffering
   // would lose every line still buffered at that moment.
   std::setvbuf(stdout, nullptr, _IOLBF, BUFSIZ);
-  return runSampler([] { return ArrayStats(SAMPLE_CAPACITY); });
+  return runSampler();
 }

@@ -1,6 +1,8 @@
 #pragma once
 
-// The once-a-second sampler's unit; the sample store itself is ArrayStats.h.
+// secondSampler's unit: once a second by the wall clock it prints a line and adds a rand()
+// sample to an ArrayStats store. (Three units in stats/ have nearly one name: arrStats is
+// seriesReport, ArrayStats the sample store, arrayStats this sampler.)
 
 #include <cstdint>
 
@@ -31,11 +33,15 @@ class SampleSchedule {
   std::int64_t period;
 };
 
-// Makes the sampler's store; throws std::bad_alloc when memory is exhausted.
+// The sampler's store, of SAMPLE_CAPACITY samples.
+ArrayStats makeSampleStore();
+
+// Makes the sampler's store; throws std::bad_alloc when memory is exhausted. The tests compile
+// these sources a second time with `main` renamed, and pass runSampler a factory that throws.
 using StoreFactory = ArrayStats (*)();
 
 // The sampler: prints the start line, makes its store with `makeStore`, then polls the wall clock
 // without end and, each time a sample is due, prints the marker and the time and adds a rand()
 // sample to the store. It returns only on failure, with EXIT_FAILURE after one line on standard
 // error: when a line cannot be written, or when the store cannot be made.
-int runSampler(StoreFactory makeStore);
+int runSampler(StoreFactory makeStore = makeSampleStore);
