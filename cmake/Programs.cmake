@@ -1,7 +1,7 @@
 # Helpers that declare the deliverable programs and their checks.
 
 # add_program(<name> [RUNS_UNTIL_KILLED] [EXPECTED <file>] SOURCES <source>...) declares the
-# deliverable <name>: built from its units and closeOutput, the check that its output arrived,
+# deliverable <name>: built from its units and closeOutput, the check that its output was written,
 # and installed with its manual page, man/<name>.1, compressed; the page's title line must name
 # the project's version. A program that ends names the file that its output must equal,
 # EXPECTED; RUNS_UNTIL_KILLED marks one that never ends by itself. With BUILD_TESTING it
