@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# secondSampler_clock_test.sh <libfaketime.so.1> <secondSampler> [<emulator> <argument>...]
+# secondSampler_clock_test.sh <start> <libfaketime.so.1> <secondSampler> [<emulator> <argument>...]
 #
-# Runs the real sampler under libfaketime at a chosen fake time and steps its clock while it
-# runs: forward by 300 s, back by 60 s, then it is stopped for 3 s with SIGSTOP and continued.
+# Runs the real sampler under libfaketime from the fake time <start>, in seconds since the
+# epoch, and steps its clock while it runs: forward by 300 s, back by 60 s, then it is stopped for 3 s with SIGSTOP and continued.
 # Every step falls in the middle of a real second, half a second from the sampler's regular
 # lines, and each line is stamped with the real time it arrived. Requires the start line and
 # well-formed sample lines; the first sample within 2 s of the start; one line at once after the
@@ -11,12 +11,12 @@
 set -euo pipefail
 export LC_ALL=C # EPOCHREALTIME with a decimal point
 
-library=$1
-program=$2
-shift 2
+CHOSEN_START=$1
+library=$2
+program=$3
+shift 3
 emulator=("$@")
 
-CHOSEN_START=2000000000 # 2033-05-18 03:33:20 UTC
 FORWARD=300
 BACKWARD=60
 STOPPED=3
