@@ -11,8 +11,9 @@
 
 void print_binary(std::uint8_t value) {
   // The higher bits are printed first by recursing on them before printing the lowest bit:
-  // 13 (0x0d) calls itself on 6, which calls itself on 3, then 1; the lowest bits 1, 1, 0, 1
-  // are printed on the way back, giving "1101".
+  // print_binary(13) calls print_binary(6), which calls print_binary(3), which calls
+  // print_binary(1). On the way back each prints its own lowest bit, 1 (of 1), 1 (of 3), 0 (of
+  // 6) and 1 (of 13), so 13 (0x0d) prints as 1101.
   if (value >> 1 != 0) {
     print_binary(static_cast<std::uint8_t>(value >> 1));
   }
