@@ -1,6 +1,7 @@
 // countedStringDump: a counted buffer printed byte by byte as hex and character cells. It shows
 // that a counted length, unlike a string's terminating zero, lets a zero byte be data, and what
-// the sign of `char` does to a byte's hex form.
+// the sign of `char` does to a byte's hex form. The program's own bytes are all below 0x80, so
+// they print the same either way; a byte at 0x80 or above would show the difference.
 
 #include "binCharEncode.h"
 
@@ -12,9 +13,9 @@ void printString(countedString text) {
   std::printf("%d\n", text.length);
   for (std::int32_t i = 0; i < text.length; ++i) {
     // Plain char is signed on x86-64 but unsigned on arm64 and armhf, so the byte 0x80 read as
-    // char would widen to -128 on one and to 128 on the other. Reading it as signed char fixes
-    // the sign on every target: 0x80 becomes -128, whose int bits print as ffffff80, and 0x61
-    // ('a') stays 97, printed 61.
+    // char would widen to -128 on one and to 128 on the other. Reading it as signed char makes
+    // the sign the same on every target: 0x80 becomes -128, whose int bits print as ffffff80,
+    // and 0x61 ('a') stays 97, printed 61. (Read as unsigned char, 0x80 would print 80.)
     const int widened = static_cast<signed char>(text.data[i]);
     // %x takes an unsigned int; the conversion keeps the widened value's bits.
     std::printf("%x \t", static_cast<unsigned int>(widened));
@@ -25,6 +26,8 @@ void printString(countedString text) {
 int main() {
   // "abc" and its terminating zero. The length counts the zero too, so the last cells print 0
   // and the zero byte itself, raw: 61 a 62 b 63 c 0 and a NUL.
+  // Try it: make the buffer "\x80" "bc" (two literals, or the hex escape would take in the b and
+  // the c) and the first cell prints ffffff80, on every target.
   const char buffer[4] = "abc";
   const countedString text = {.tag = 1, .length = 4, .data = buffer};
   printString(text);

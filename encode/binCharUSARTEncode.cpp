@@ -21,6 +21,8 @@ void print_binary(std::uint8_t value) {
 }
 
 void USARTWrite(const std::uint8_t* data, std::size_t length) {
+  // The hex cell always shows the whole byte in two digits; the binary digits drop leading
+  // zeros, so the line feed prints as 0x0a and 1010.
   for (std::size_t i = 0; i < length; ++i) {
     std::printf("0x%02x\t", data[i]);
     print_binary(data[i]);
@@ -29,24 +31,26 @@ void USARTWrite(const std::uint8_t* data, std::size_t length) {
   std::putchar('\n');
 }
 
+// Accepts the usual argument count and vector and ignores them: the frame is built in.
 int main(int /*argc*/, char* /*argv*/[]) {
   const char payloadText[3] = {'a', 'b', 'c'};
 
   // T() value-initialises the frame, which zeroes its padding bytes too, so the two sent at
   // offsets 10 and 11 are 00. `usartFrame frame{}` would set the fields only and leave the
-  // padding unspecified.
+  // padding unspecified (a compiler may zero it anyway, but nothing promises it).
   usartFrame frame = usartFrame();
   frame.command = 67;  // 'C'
   frame.separator = ' ';
-  // strncpy stops at a zero byte or after 3 characters, whichever comes first, and pads with
-  // zeros only when the source is shorter. payloadText holds no zero, so exactly 'a', 'b', 'c'
-  // are copied and no terminator is written: payload is a fixed-width field, not a string.
+  // strncpy is the classic filler of a fixed-width character field: it stops at a zero byte or
+  // after 3 characters, whichever comes first, and pads with zeros when the text is shorter.
+  // payloadText holds no zero, so exactly 'a', 'b', 'c' are copied and no terminator is written
+  // (memcpy would copy the same three bytes here, but would not pad a shorter text).
   std::strncpy(frame.payload, payloadText, sizeof frame.payload);
   frame.cr = '\r';
   frame.lf = '\n';
 
   // Any object may be read byte by byte through unsigned char (std::uint8_t is unsigned char
-  // here): the aliasing rules allow the character types and std::byte to access any object.
+  // here): the aliasing rules let char, unsigned char and std::byte access any object.
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(&frame);
   // Sent twice, as a transmitter may repeat a frame: USARTWrite only reads the bytes, so both
   // dumps are the same, and the empty line that ends each shows where one frame stops.

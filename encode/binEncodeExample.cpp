@@ -20,7 +20,9 @@ int dumpRecordCopy(const mixedRecord& record, Allocator allocate) {
     std::fputs("recordBytesDump: out of memory\n", stderr);
     return EXIT_FAILURE;
   }
-  // memcpy copies bytes, not fields: the padding comes along with the rest.
+  // memcpy copies bytes, not fields: the padding comes along with the rest, so the copy is the
+  // record's image byte for byte. (Reading the record itself through unsigned char would print
+  // the same bytes; the copy shows that a record's image can be moved as plain memory.)
   std::memcpy(copy, &record, sizeof record);
   std::puts("Copied byte array is:");
   for (std::size_t i = 0; i < sizeof record; ++i) {
@@ -34,7 +36,7 @@ int dumpRecordCopy(const mixedRecord& record, Allocator allocate) {
 int main() {
   // T() value-initialises the record, which zeroes its padding bytes too, so offsets 12-15 and
   // 44-47 print 00. `mixedRecord record{}` would set the fields only and leave the padding
-  // unspecified, and memcpy would then copy whatever it held.
+  // unspecified: a compiler may zero it anyway, but nothing promises what memcpy then copies.
   mixedRecord record = mixedRecord();
 
   // 101 is 0x00000065; lowest byte first: 65 00 00 00.

@@ -20,10 +20,11 @@ std::int32_t scanByteList(char (&line)[LINE_SIZE], std::uint8_t (&code)[CODE_SLO
   for (char* token = std::strtok(line, " "); token != nullptr; token = std::strtok(nullptr, " ")) {
     char* end = nullptr;
     // strtol skips leading white space (a tab, say; blanks never reach it, they split tokens)
-    // and takes one sign, so "+7", "-0" and a tab before "5" all convert. Text beyond long's range
-    // converts to LONG_MAX or LONG_MIN, which fail the range tests below, and `end` still passes
-    // every digit: so errno need not be read, and a 32-bit long (armhf) gives every token the
-    // same message as a 64-bit one.
+    // and takes one sign, so "+7", "-0" and a tab before "5" all convert. Base 10 reads leading
+    // zeros as zeros: "00" is 0, and "010" is 10, not 8 as the literal 010 in C++ source is. Text
+    // beyond long's range converts to LONG_MAX or LONG_MIN, which fail the range tests below, and
+    // `end` still passes every digit: so errno need not be read, and a 32-bit long (armhf) gives
+    // every token the same message as a 64-bit one.
     const std::int64_t value = std::strtol(token, &end, 10);
     // strtol stops at the first character that is not part of the number; the token is a
     // number only if that is its end. strtok never yields an empty token, so a token with no
@@ -51,7 +52,8 @@ void printByteList(const std::uint8_t (&code)[CODE_SLOTS], std::int32_t count) {
 int main() {
   // The rest of the 300 bytes are zero, so the text ends after "00".
   char line[LINE_SIZE] = "32 128 255 256 00";
-  // Zeroed, so the slot of a rejected token lists 0: 256's slot, position 3, prints 0.
+  // Zeroed, so the slot of a rejected token lists 0: 256's slot, position 3, prints 0, just as
+  // the accepted "00" at position 4 does. Only the message tells them apart.
   std::uint8_t code[CODE_SLOTS] = {};
   const std::int32_t count = scanByteList(line, code);
   // "UINT8_LEN ERR" has no newline, so the listing's first line continues it.

@@ -62,7 +62,7 @@ void ArrayStats::add(float sample) {
   }
   items[nextSlot] = sample;
   items[nextSlot + capacity] = sample;  // its twin, which keeps the window unbroken
-  nextSlot = nextSlot + 1 == capacity ? 0 : nextSlot + 1;  // round to 0 after the last slot
+  nextSlot = nextSlot + 1 == capacity ? 0 : nextSlot + 1;
   if (static_cast<std::size_t>(count) < capacity) {
     ++count;
   }
@@ -127,9 +127,9 @@ void ArrayStats::stats(arrStat* out) const {
     // computeArrStats, whose scan this one repeats with the trend added.
     const bool rise = cur > prev;
     const bool fall = prev > cur;
-    // The trend's rule is stated on the difference: +1.0 when cur - prev is above 0.0, else
-    // -1.0. With IEEE-754 floats, whose subnormals keep the difference of two unequal values
-    // from rounding to 0.0, cur - prev is above 0.0 exactly when cur > prev, so `rise` serves.
+    // The trend's rule is +1.0 when the difference cur - prev is above 0.0, else -1.0. With
+    // IEEE-754 floats, whose subnormals keep the difference of two unequal values from rounding
+    // to 0.0, cur - prev is above 0.0 exactly when cur > prev, so `rise` picks the vote.
     result.trend += TREND_VOTE[rise];
     result.incCount += rise;
     result.decCount += fall;

@@ -20,7 +20,7 @@ struct arrStat {
   std::int32_t incSeqCount;  // longest run of rising steps; a flat step does not break a run
   std::int32_t decSeqCount;  // longest run of falling steps; a flat step does not break a run
   float diff;                // newest sample minus oldest
-  float trend;               // +1.0 per rising step, -1.0 per other step (fall, flat, NaN)
+  float trend;               // +1.0 per step with cur - prev above 0.0, -1.0 per other step
   float incMaxDiff;          // largest single rise, 0.0 when nothing rises
   float decMaxDiff;          // largest single fall as a positive amount, 0.0 when nothing falls
 };
@@ -68,10 +68,10 @@ class ArrayStats {
   void swap(ArrayStats& other) noexcept;
 
   // The storage is a ring of `capacity` slots, kept twice over. A plain ring, once it wraps,
-  // holds the newest samples in two pieces (the newest at its start, the oldest at its end), and
-  // every loop over them would have to wrap its index. So each sample is written to
-  // items[slot] and to its twin items[slot + capacity], and the samples held always lie in one
-  // unbroken run that ends just before items[nextSlot + capacity]. Capacity 3, after adding
+  // holds its samples in two pieces, the older from nextSlot to the end and the newer from the
+  // start up to nextSlot, and every loop over them would have to wrap its index. So each sample is
+  // written to items[slot] and to its twin items[slot + capacity], and the samples held always lie
+  // in one unbroken run that ends just before items[nextSlot + capacity]. Capacity 3, after adding
   // 1, 2, 3 and 4 (the 1 is dropped, and nextSlot has come round to 1):
   //
   //   index   0  1  2  3  4  5
@@ -80,7 +80,7 @@ class ArrayStats {
   //
   // Before the ring first fills, the window lies in the upper half: after 1 and 2 it starts at
   // 2 + 3 - 2 = 3. The storage is zeroed at construction, so no slot ever holds an
-  // indeterminate value. Sizes are std::size_t: 64 bits on x86-64 and arm64, 32 on armhf.
+  // indeterminate value.
   std::size_t nextSlot = 0;  // where the next sample goes, 0 .. capacity-1
   std::int32_t count = 0;    // samples held: grows with add up to the capacity
   std::unique_ptr<float[]> items;

@@ -1,7 +1,7 @@
 // seriesReport: level and step statistics of a built-in series of 18 samples near 10^5, kept in
-// single precision. The lesson is what a float does to such numbers: each is stored to the
-// nearest 1/128, and a sum kept in a float rounds at every addition, so the printed mean is not
-// the exact mean of the stored samples.
+// single precision. The lesson is what a float does to such numbers: each sample, and the mean
+// too, is held to the nearest 1/128, so the printed values are not the decimals written in the
+// source, and a sum kept in a float rounds at every addition besides.
 
 #include "arrStats.h"
 
@@ -32,7 +32,9 @@ float minOf(const float* values, std::int32_t count) {
 
 // The maximum starts at 0.0 instead: that is this function's documented contract, and it is the
 // classic pitfall it shows. A start value that is not a sample wins whenever no sample beats it,
-// so a series below 0.0 reports 0.0, a value it does not contain. minOf's seeded form avoids it.
+// so a series below 0.0 reports 0.0, a value it does not contain (-5, -2, -9 gives 0.0, not
+// -2.0). minOf's seeded form avoids it. The built-in series lies far above 0.0, so its maximum
+// is its largest sample either way.
 float maxOf(const float* values, std::int32_t count) {
   float result = 0.0f;
   for (std::int32_t i = 0; i < count; ++i) {
@@ -43,10 +45,13 @@ float maxOf(const float* values, std::int32_t count) {
   return result;
 }
 
-// The sum is a float, so every addition is rounded to the floats' spacing at the sum's size,
-// which doubles at each power of two: 1/128 between 2^16 and 2^17, where the first sample lies,
-// and 1/8 once the sum passes 2^20 (1048576), as the series below does at its 11th sample. Its mean
-// prints as 101376.343750, where the exact mean of the stored samples is 101376.341580.
+// The mean is a float, held to the nearest 1/128 like the samples: the exact mean of the stored
+// series below, 101376.341580, prints as 101376.343750. The sum is a float too, so every
+// addition is rounded to the floats' spacing at the sum's size, which doubles at each power of
+// two: 1/128 between 2^16 and 2^17, where the first sample lies, and 1/8 once the sum passes
+// 2^20 (1048576), at the 11th sample. The series' sum ends at 1824774.125, not 1824774.1484375,
+// an error too small after dividing by 18 to reach another float. It shows in 16777216, 1, 1:
+// 16777216 + 1 rounds back to 16777216 twice, and the mean is 5592405.5, not 5592406.
 float avgOf(const float* values, std::int32_t count) {
   float sum = 0.0f;
   for (std::int32_t i = 0; i < count; ++i) {
@@ -99,11 +104,12 @@ void computeArrStats(const float* values, std::int32_t count, arrStatResult* out
     // nor a fall: it counts as flat.
     const bool rise = cur > prev;
     const bool fall = prev > cur;
-    // A bool counts as 1 or 0, so each step adds to at most one of the counts.
+    // A bool adds as 1 or 0; no step both rises and falls, so it adds to at most one count.
     result.incCount += rise;
     result.decCount += fall;
     // A fall ends the rising run and a rise extends it; a flat step leaves it as it is, so
-    // rises separated only by flat steps are one run (1, 2, 2, 3 has a rising run of 2).
+    // rises separated only by flat steps are one run (1, 2, 2, 3 has a rising run of 2). The
+    // built-in series has no flat step: its 17 steps are 11 rises and 6 falls.
     incRun = fall ? 0 : incRun + rise;
     decRun = rise ? 0 : decRun + fall;
     result.incSeqCount = std::max(result.incSeqCount, incRun);

@@ -1,6 +1,7 @@
 // secondSampler: a busy poll of the wall clock that, once a second, prints "Exec..." and the
 // time, and adds one rand() sample to an ArrayStats store. It shows a schedule kept on a grid of
-// whole seconds from a clock that is read, not waited on.
+// whole seconds from a clock that is read, not waited on. Nothing about the samples is printed:
+// the store only accumulates them (ArrayStats.h shows how it keeps them).
 
 #include "arrayStats.h"
 
@@ -35,6 +36,7 @@ ArrayStats makeSampleStore() {
 }
 
 int runSampler(StoreFactory makeStore) {
+  // The start line names the unit, arrayStats, not the program.
   if (std::puts("arrayStats begin...") == EOF) {
     return reportWriteError("secondSampler", errno);
   }
@@ -63,7 +65,8 @@ int runSampler(StoreFactory makeStore) {
         return reportWriteError("secondSampler", errno);
       }
       // rand() is never seeded, so every run draws the same samples: glibc's first is
-      // 1804289383, stored as the float 1804289408 (floats near 2^30 are 128 apart).
+      // 1804289383, stored as the float 1804289408 (floats near 2^30 are 128 apart). Try it:
+      // print store.avg() after the add; after the first sample it is 1804289408.000000.
       store.add(static_cast<float>(std::rand()));
     }
   }
