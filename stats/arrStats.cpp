@@ -1,7 +1,8 @@
 // seriesReport: level and step statistics of a built-in series of 18 samples near 10^5, kept in
 // single precision. The lesson is what a float does to such numbers: each sample, and the mean
 // too, is held to the nearest 1/128, so the printed values are not the decimals written in the
-// source, and a sum kept in a float rounds at every addition besides.
+// source, and a sum kept in a float rounds at every addition besides. (Not to be confused with
+// ArrayStats, secondSampler's store, or arrayStats, secondSampler's main.)
 
 #include "arrStats.h"
 

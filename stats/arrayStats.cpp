@@ -1,7 +1,8 @@
 // secondSampler: a busy poll of the wall clock that, once a second, prints "Exec..." and the
 // time, and adds one rand() sample to an ArrayStats store. It shows a schedule kept on a grid of
 // whole seconds from a clock that is read, not waited on. Nothing about the samples is printed:
-// the store only accumulates them (ArrayStats.h shows how it keeps them).
+// the store only accumulates them (ArrayStats.h shows how it keeps them). (Not to be confused
+// with ArrayStats, the store, or arrStats, seriesReport.)
 
 #include "arrayStats.h"
 
