@@ -17,15 +17,17 @@ void printString(countedString text) {
     // the sign the same on every target: 0x80 becomes -128, whose int bits print as ffffff80,
     // and 0x61 ('a') stays 97, printed 61. (Read as unsigned char, 0x80 would print 80.)
     const int widened = static_cast<signed char>(text.data[i]);
-    // %x takes an unsigned int; the conversion keeps the widened value's bits.
+    // %x takes an unsigned int; the conversion keeps the widened value's bits. It prints no
+    // more digits than the value needs, so the zero byte's cell is 0, not 00.
     std::printf("%x \t", static_cast<unsigned int>(widened));
     std::printf("%c \t", text.data[i]);
   }
 }
 
 int main() {
-  // "abc" and its terminating zero. The length counts the zero too, so the last cells print 0
-  // and the zero byte itself, raw: 61 a 62 b 63 c 0 and a NUL.
+  // "abc" and its terminating zero. The record's length decides what is printed, not the zero:
+  // with length 4 the zero is data, and the last cells print 0 and the zero byte itself, raw
+  // (61 a 62 b 63 c 0 and a NUL); with length 3 it would not be printed at all.
   // Try it: make the buffer "\x80" "bc" (two literals, or the hex escape would take in the b and
   // the c) and the first cell prints ffffff80, on every target.
   const char buffer[4] = "abc";

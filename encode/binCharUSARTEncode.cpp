@@ -14,6 +14,8 @@ void print_binary(std::uint8_t value) {
   // print_binary(13) calls print_binary(6), which calls print_binary(3), which calls
   // print_binary(1). On the way back each prints its own lowest bit, 1 (of 1), 1 (of 3), 0 (of
   // 6) and 1 (of 13), so 13 (0x0d) prints as 1101.
+  // (A uint8_t is promoted to int for the shift, so value >> 1 is an int; the cast takes it back
+  // to 8 bits.)
   if (value >> 1 != 0) {
     print_binary(static_cast<std::uint8_t>(value >> 1));
   }
@@ -31,7 +33,8 @@ void USARTWrite(const std::uint8_t* data, std::size_t length) {
   std::putchar('\n');
 }
 
-// Accepts the usual argument count and vector and ignores them: the frame is built in.
+// This main declares the argument count and vector, where the other programs declare none; it
+// reads neither, so arguments are ignored here as there: the frame is built in.
 int main(int /*argc*/, char* /*argv*/[]) {
   const char payloadText[3] = {'a', 'b', 'c'};
 

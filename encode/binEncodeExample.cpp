@@ -44,10 +44,12 @@ int main() {
 
   // A float is a sign bit, 8 exponent bits (stored plus 127) and 23 fraction bits:
   // value = (-1)^sign * 1.fraction * 2^(exponent - 127).
-  // 3.142 = 1.571 * 2^1: sign 0, exponent 128 (0x80), fraction 0.571 * 2^23 rounded, 0x491687.
+  // 3.142 = 1.571 * 2^1: sign 0, exponent 128 (0x80), fraction 0.571 * 2^23 = 4789895.168,
+  // rounded 4789895, 0x491687.
   // 0 10000000 1001001 00010110 10000111 is 0x40491687: 87 16 49 40.
   record.floatValue1 = 3.142f;
-  // -11.6 = -1.45 * 2^3: sign 1, exponent 130 (0x82), fraction 0.45 * 2^23 rounded, 0x39999a.
+  // -11.6 = -1.45 * 2^3: sign 1, exponent 130 (0x82), fraction 0.45 * 2^23 = 3774873.6,
+  // rounded 3774874, 0x39999a.
   // 1 10000010 0111001 10011001 10011010 is 0xc139999a: 9a 99 39 c1.
   record.floatValue2 = -11.6f;
 

@@ -18,7 +18,7 @@
 //        4     4  floatValue1  a float needs 4-byte alignment: 4 is a multiple of 4
 //        8     4  floatValue2
 //       12     4  (padding)    longValue needs 8-byte alignment, so it cannot start at 12
-//       16     8  longValue
+//       16     8  longValue    a std::int64_t: a long would have 4 bytes on armhf
 //       24    20  text         characters need no alignment
 //       44     4  (padding)    the record's size is a multiple of its alignment, 8, so that
 //                              in an array of records every longValue stays aligned

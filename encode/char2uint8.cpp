@@ -45,7 +45,7 @@ std::int32_t scanByteList(char (&line)[LINE_SIZE], std::uint8_t (&code)[CODE_SLO
 
 void printByteList(const std::uint8_t (&code)[CODE_SLOTS], std::int32_t count) {
   for (std::int32_t i = 0; i < count; ++i) {
-    std::printf("code[%d] = %d\n", i, code[i]);
+    std::printf("code[%d] = %d\n", i, code[i]);  // a uint8_t reaches printf as an int
   }
 }
 

@@ -1,7 +1,8 @@
 // seriesReport: level and step statistics of a built-in series of 18 samples near 10^5, kept in
 // single precision. The lesson is what a float does to such numbers: each sample, and the mean
-// too, is held to the nearest 1/128, so the printed values are not the decimals written in the
-// source, and a sum kept in a float rounds at every addition besides. (Not to be confused with
+// too, is held to the nearest 1/128, so most printed values are not the decimals written in the
+// source (101389 and -11.5 are among the exact ones), and a sum kept in a float rounds at every
+// addition besides. (Not to be confused with
 // ArrayStats, secondSampler's store, or arrayStats, secondSampler's main.)
 
 #include "arrStats.h"
@@ -62,8 +63,9 @@ float avgOf(const float* values, std::int32_t count) {
 }
 
 // The built-in series. A float keeps 24 significant bits, so from 2^16 (65536) to 2^17 floats
-// are 2^16 / 2^23 = 1/128 apart, and each literal is stored as the nearest multiple of 1/128:
-// 101385.71f is 101385.7109375, and 101390.1f is 101390.1015625.
+// are 2^16 / 2^23 = 1/128 apart, and each literal is stored as the nearest multiple of 1/128.
+// By hand: multiply the fraction by 128 and round. 101388.3f: .3 * 128 = 38.4, so 38/128, and
+// it is stored as 101388.296875; 101385.71f: .71 * 128 = 90.88, so 91/128, 101385.7109375.
 constexpr float arr[] = {
     101385.71f, 101390.1f,  101388.3f,  101387.21f, 101388.4f, 101392.8f,
     101394.8f,  101389.6f,  101391.71f, 101389.0f,  101389.1f, 101341.4f,
@@ -116,7 +118,9 @@ void computeArrStats(const float* values, std::int32_t count, arrStatResult* out
     result.incSeqCount = std::max(result.incSeqCount, incRun);
     result.decSeqCount = std::max(result.decSeqCount, decRun);
     // The largest rise starts at 0.0, and only a rise has cur - prev above 0.0 (only a fall has
-    // prev - cur above it), so these need no test of the direction.
+    // prev - cur above it), so these need no test of the direction. The differences are of the
+    // stored values: the largest fall, 101389.1015625 - 101341.3984375, is 47.703125 exactly,
+    // where the printed decimals would give 47.703124.
     if (cur - prev > result.incMaxDiff) {
       result.incMaxDiff = cur - prev;
     }
@@ -130,8 +134,9 @@ void computeArrStats(const float* values, std::int32_t count, arrStatResult* out
 void printSeriesReport(const float* values, std::int32_t count, const arrStatResult& stats) {
   // printf cannot take a float: passed through `...`, a float is promoted to double (the casts
   // say so, as -Wdouble-promotion asks). The promotion is exact, and %f then rounds to six
-  // decimals; glibc rounds an exact tie to even, so 101385.7109375 prints as 101385.710938 and
-  // 101390.1015625 as 101390.101562.
+  // decimals. An odd multiple of 1/128 has seven decimals ending in 5 (1/128 is 0.0078125), so
+  // 11 of the 18 samples meet an exact tie, and glibc rounds a tie to even: 101385.7109375
+  // prints as 101385.710938 and 101390.1015625 as 101390.101562.
   for (std::int32_t i = 0; i < count; ++i) {
     std::printf("%d \t %f \n", i, static_cast<double>(values[i]));
   }

@@ -27,7 +27,8 @@ bool SampleSchedule::isDue(std::int64_t now) {
     return false;
   }
   // The mark moves by whole periods, from where it was rather than to `now`, so the samples stay
-  // on the grid that began at the start reading.
+  // on the grid that began at the start reading: with a period of 5 from 100, a reading of 112
+  // moves the mark to 110, not 112. (With this program's period of 1, every second is on it.)
   dueMark += elapsed - elapsed % period;
   return true;
 }
@@ -66,8 +67,8 @@ int runSampler(StoreFactory makeStore) {
         return reportWriteError("secondSampler", errno);
       }
       // rand() is never seeded, so every run draws the same samples: glibc's first is
-      // 1804289383, stored as the float 1804289408 (floats near 2^30 are 128 apart). Try it:
-      // print store.avg() after the add; after the first sample it is 1804289408.000000.
+      // 1804289383, stored as the float 1804289408 (floats from 2^30 to 2^31 are 128 apart). Try
+      // it: print store.avg() after the add; after the first sample it is 1804289408.000000.
       store.add(static_cast<float>(std::rand()));
     }
   }
