@@ -17,8 +17,9 @@ void printString(countedString text) {
     // the sign the same on every target: 0x80 becomes -128, whose int bits print as ffffff80,
     // and 0x61 ('a') stays 97, printed 61. (Read as unsigned char, 0x80 would print 80.)
     const int widened = static_cast<signed char>(text.data[i]);
-    // %x takes an unsigned int; the conversion keeps the widened value's bits. It prints no
-    // more digits than the value needs, so the zero byte's cell is 0, not 00.
+    // Widening a negative value copies its sign bit into every new high bit (two's complement),
+    // so -128, 0x80 in 8 bits, is 0xffffff80 in 32. %x takes an unsigned int; the conversion
+    // keeps those bits. It prints no more digits than the value needs, so the zero byte is 0.
     std::printf("%x \t", static_cast<unsigned int>(widened));
     std::printf("%c \t", text.data[i]);
   }

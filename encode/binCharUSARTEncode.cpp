@@ -38,9 +38,10 @@ void USARTWrite(const std::uint8_t* data, std::size_t length) {
 int main(int /*argc*/, char* /*argv*/[]) {
   const char payloadText[3] = {'a', 'b', 'c'};
 
-  // T() value-initialises the frame, which zeroes its padding bytes too, so the two sent at
-  // offsets 10 and 11 are 00. `usartFrame frame{}` would set the fields only and leave the
-  // padding unspecified (a compiler may zero it anyway, but nothing promises it).
+  // T() value-initialises the frame: for a record with no constructor of its own, that first
+  // zeroes the whole object, padding included, so the two bytes sent at offsets 10 and 11 are 00.
+  // `usartFrame frame{}` would set the fields only and leave the padding unspecified (a compiler
+  // may zero it anyway, but nothing promises it).
   usartFrame frame = usartFrame();
   frame.command = 67;  // 'C'
   frame.separator = ' ';

@@ -34,9 +34,10 @@ int dumpRecordCopy(const mixedRecord& record, Allocator allocate) {
 }
 
 int main() {
-  // T() value-initialises the record, which zeroes its padding bytes too, so offsets 12-15 and
-  // 44-47 print 00. `mixedRecord record{}` would set the fields only and leave the padding
-  // unspecified: a compiler may zero it anyway, but nothing promises what memcpy then copies.
+  // T() value-initialises the record: for a record with no constructor of its own, that first
+  // zeroes the whole object, padding included, so offsets 12-15 and 44-47 print 00.
+  // `mixedRecord record{}` would set the fields only and leave the padding unspecified: a
+  // compiler may zero it anyway, but nothing promises what memcpy then copies.
   mixedRecord record = mixedRecord();
 
   // 101 is 0x00000065; lowest byte first: 65 00 00 00.
@@ -46,7 +47,8 @@ int main() {
   // value = (-1)^sign * 1.fraction * 2^(exponent - 127).
   // 3.142 = 1.571 * 2^1: sign 0, exponent 128 (0x80), fraction 0.571 * 2^23 = 4789895.168,
   // rounded 4789895, 0x491687.
-  // 0 10000000 1001001 00010110 10000111 is 0x40491687: 87 16 49 40.
+  // 0 10000000 1001001 00010110 10000111, regrouped in fours (0100 0000 0100 1001 ...), is
+  // 0x40491687: 87 16 49 40, lowest byte first.
   record.floatValue1 = 3.142f;
   // -11.6 = -1.45 * 2^3: sign 1, exponent 130 (0x82), fraction 0.45 * 2^23 = 3774873.6,
   // rounded 3774874, 0x39999a.

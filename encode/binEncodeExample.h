@@ -2,9 +2,9 @@
 
 // recordBytesDump shows how a record of mixed field types lies in memory: the compiler places
 // each field at an offset that suits its alignment, inserts padding where a field must wait for
-// its boundary, and stores every multi-byte value lowest byte first. The program copies the
-// record's whole image to the heap and prints it byte by byte; encode/binEncodeExample.cpp
-// works out every printed byte.
+// its boundary, and, on these little-endian targets, every multi-byte value lies lowest byte
+// first. The program copies the record's whole image to the heap and prints it byte by byte;
+// encode/binEncodeExample.cpp works out every printed byte.
 
 #include <bit>
 #include <cstddef>

@@ -1,9 +1,9 @@
 // seriesReport: level and step statistics of a built-in series of 18 samples near 10^5, kept in
 // single precision. The lesson is what a float does to such numbers: each sample, and the mean
 // too, is held to the nearest 1/128, so most printed values are not the decimals written in the
-// source (101389 and -11.5 are among the exact ones), and a sum kept in a float rounds at every
-// addition besides. (Not to be confused with
-// ArrayStats, secondSampler's store, or arrayStats, secondSampler's main.)
+// source (101389.0f is the one exact sample), and a sum kept in a float rounds at every
+// addition besides. (Not to be confused with ArrayStats, secondSampler's store, or arrayStats,
+// secondSampler's main.)
 
 #include "arrStats.h"
 
