@@ -2,7 +2,8 @@
 # secondSampler_clock_test.sh <start> <libfaketime.so.1> <secondSampler> [<emulator> <argument>...]
 #
 # Runs the real sampler under libfaketime from the fake time <start>, in seconds since the
-# epoch, and steps its clock while it runs: forward by 300 s, back by 60 s, then it is stopped for 3 s with SIGSTOP and continued.
+# epoch, and steps its clock while it runs: forward by 300 s, back by 60 s, then it is stopped
+# for 3 s with SIGSTOP and continued.
 # Every step falls in the middle of a real second, half a second from the sampler's regular
 # lines, and each line is stamped with the real time it arrived. Requires the start line and
 # well-formed sample lines; the first sample within 2 s of the start; one line at once after the
