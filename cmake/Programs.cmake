@@ -1,31 +1,53 @@
-# Helpers that declare the deliverable programs and their checks.
+# Helpers that declare the deliverable programs and their checks. The programs are named once,
+# by their add_program calls: everything else (the run target, the package, CI) takes the list
+# from the file programs.txt that add_program writes in the build folder.
+
+file(WRITE ${PROJECT_BINARY_DIR}/programs.txt "")
 
 # add_program(<name> [RUNS_UNTIL_KILLED] [EXPECTED <file>] SOURCES <source>...) declares the
 # deliverable <name>: built from its units and closeOutput, the check that its output was written,
-# and installed with its manual page, man/<name>.1, compressed; the page's title line must name
-# the project's version. A program that ends names the file that its output must equal,
-# EXPECTED; RUNS_UNTIL_KILLED marks one that never ends by itself. With BUILD_TESTING it
-# declares the program's checks (add_golden_test for a program that ends, add_write_error_tests
-# for every one) and builds <name>_units, the same sources compiled a second time with `main`
-# renamed to <name>_main by a compile definition, so that unit tests can link them beside the
-# test runner's own main.
+# and installed with its manual page, generated from man/<name>.1.in with the project's version
+# and compressed. A program that ends names the file that its output must equal, EXPECTED;
+# RUNS_UNTIL_KILLED marks one that never ends by itself. With BUILD_TESTING it declares the
+# program's checks (add_golden_test for a program that ends, add_write_error_tests for every one)
+# and builds <name>_units, the same sources compiled a second time with `main` renamed to
+# <name>_main by a compile definition, so that unit tests can link them beside the test runner's
+# own main.
+#
+# A program named in REFUSED_PROGRAMS (set by cmake/CrossToolchain.cmake for a target whose
+# layout differs) is left out of the build, the install and the package, and with BUILD_TESTING
+# its one check, <name>.refused, requires that building it stops at a static_assert.
 function(add_program name)
   cmake_parse_arguments(PARSE_ARGV 1 arg "RUNS_UNTIL_KILLED" "EXPECTED" "SOURCES")
-  set(page ${PROJECT_SOURCE_DIR}/man/${name}.1)
-  if(NOT EXISTS ${page})
-    message(FATAL_ERROR "${name} has no manual page ${page}")
-  endif()
-  file(STRINGS ${page} title LIMIT_COUNT 1)
-  if(NOT title MATCHES "\"${PROJECT_NAME} ${PROJECT_VERSION}\"")
-    message(FATAL_ERROR "${page} begins with '${title}', not version ${PROJECT_VERSION}")
-  endif()
   if(arg_RUNS_UNTIL_KILLED AND arg_EXPECTED)
     message(FATAL_ERROR "${name} runs until killed: it has no EXPECTED output")
   elseif(NOT arg_RUNS_UNTIL_KILLED AND NOT arg_EXPECTED)
     message(FATAL_ERROR "${name} ends: name the file its output must equal with EXPECTED")
   endif()
+  set(template ${PROJECT_SOURCE_DIR}/man/${name}.1.in)
+  if(NOT EXISTS ${template})
+    message(FATAL_ERROR "${name} has no manual page ${template}")
+  endif()
+  set(page ${PROJECT_BINARY_DIR}/man/${name}.1)
+  configure_file(${template} ${page} @ONLY)
+
+  file(RELATIVE_PATH path ${PROJECT_BINARY_DIR} ${CMAKE_CURRENT_BINARY_DIR}/${name})
+  if(arg_RUNS_UNTIL_KILLED)
+    set(expected -)
+  else()
+    file(RELATIVE_PATH expected ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/${arg_EXPECTED})
+  endif()
+  file(APPEND ${PROJECT_BINARY_DIR}/programs.txt "${name} ${path} ${expected}\n")
+
   add_executable(${name} ${arg_SOURCES})
   target_link_libraries(${name} PRIVATE closeOutput)
+  if(name IN_LIST REFUSED_PROGRAMS)
+    set_target_properties(${name} PROPERTIES EXCLUDE_FROM_ALL TRUE)
+    if(BUILD_TESTING)
+      add_refusal_test(${name})
+    endif()
+    return()
+  endif()
   install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install_gzipped(${page} ${CMAKE_INSTALL_MANDIR}/man1)
   if(arg_RUNS_UNTIL_KILLED)
@@ -70,6 +92,17 @@ function(add_unit_test name)
   add_executable(${name} ${name}.cpp)
   target_link_libraries(${name} PRIVATE ${ARGN} testsupport GTest::gtest_main)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
+endfunction()
+
+# add_refusal_test(<program>) declares <program>.refused, which builds <program> and requires the
+# build to fail, its first error a failed static_assert in <program>'s own sources.
+function(add_refusal_test program)
+  add_test(NAME ${program}.refused
+    COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR} -DTARGET=${program}
+      -DSOURCE_DIR=${CMAKE_CURRENT_SOURCE_DIR}
+      -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/CheckRefused.cmake)
+  # Builds in the shared build folder: never two at a time.
+  set_tests_properties(${program}.refused PROPERTIES RESOURCE_LOCK buildFolder)
 endfunction()
 
 # add_golden_test(<program> <expected file>) runs <program> and requires exit status 0, nothing

@@ -1,4 +1,4 @@
-# The Debian package: the seven programs, stripped, with their manual pages, and the copyright
+# The Debian package: the programs, stripped, with their manual pages, and the copyright
 # file and the changelog in /usr/share/doc/numbytes. `cmake --workflow --preset package` builds
 # it offline; dpkg-shlibdeps (dpkg-dev) and file are needed to fill in its Depends.
 
@@ -13,13 +13,12 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_CONTACT "numbytes maintainers <maintainers@users.noreply.c-seed-b394cdfe.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_PACKAGE_DESCRIPTION [[
-Seven small, stand-alone programs, each showing one way of handling numbers
-and bytes: read the source to learn and the output to check your
-understanding. seriesReport and secondSampler compute level and step
-statistics over single-precision samples; byteListParse checks decimal tokens
-as unsigned 8-bit values; usartFrameDump, recordBytesDump and
-countedStringDump print the bytes of a serial frame, a mixed-type record and
-a counted string; bitReverseDemo prints an input value and its result.]])
+Small, stand-alone programs, each showing one way of handling numbers and
+bytes: level and step statistics over single-precision samples, decimal
+tokens checked as 8-bit values, and the bytes of a serial frame, a record
+of mixed field types and a counted string, printed in hex. Read the source
+to learn, and the output to check your understanding. Each program has a
+manual page.]])
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
