@@ -1,6 +1,7 @@
 # Helpers that declare the deliverable programs and their checks. The programs are named once,
-# by their add_program calls: everything else (the run target, the package, CI) takes the list
-# from the file programs.txt that add_program writes in the build folder.
+# by their add_program calls: the run target takes the list from them, and CI from the file
+# programs.txt that they write in the build folder, a line per program: its name, its path in
+# the build folder, and its expected output's path in the source folder (- for none).
 
 file(WRITE ${PROJECT_BINARY_DIR}/programs.txt "")
 
