@@ -10,12 +10,9 @@
 
 #include "closeOutput.h"
 
-void* heapBlock(std::size_t size) {
-  return std::malloc(size);
-}
-
-int dumpRecordCopy(const mixedRecord& record, Allocator allocate) {
-  auto* copy = static_cast<unsigned char*>(allocate(sizeof record));
+int dumpRecordCopy(const mixedRecord& record) {
+  const std::size_t imageSize = sizeof record;  // 48 bytes, padding included
+  auto* copy = static_cast<unsigned char*>(std::malloc(imageSize));
   if (copy == nullptr) {
     std::fputs("recordBytesDump: out of memory\n", stderr);
     return EXIT_FAILURE;
@@ -23,9 +20,9 @@ int dumpRecordCopy(const mixedRecord& record, Allocator allocate) {
   // memcpy copies bytes, not fields: the padding comes along with the rest, so the copy is the
   // record's image byte for byte. (Reading the record itself through unsigned char would print
   // the same bytes; the copy shows that a record's image can be moved as plain memory.)
-  std::memcpy(copy, &record, sizeof record);
+  std::memcpy(copy, &record, imageSize);
   std::puts("Copied byte array is:");
-  for (std::size_t i = 0; i < sizeof record; ++i) {
+  for (std::size_t i = 0; i < imageSize; ++i) {
     std::printf("0x%02x\t", copy[i]);
   }
   std::putchar('\n');

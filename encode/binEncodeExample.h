@@ -51,15 +51,9 @@ static_assert(offsetof(mixedRecord, floatValue2) == 8, "floatValue2 is printed a
 static_assert(offsetof(mixedRecord, longValue) == 16, "longValue is printed at offset 16");
 static_assert(offsetof(mixedRecord, text) == 24, "text is printed at offset 24");
 
-// Obtains a block of `size` bytes as malloc does, or returns null. The tests compile these
-// sources a second time with `main` renamed, and pass dumpRecordCopy an allocator that fails.
-using Allocator = void* (*)(std::size_t size);
-
-// std::malloc(size): the program's allocator.
-void* heapBlock(std::size_t size);
-
-// Copies the whole memory image of `record`, padding included, into a block from `allocate`,
+// Copies the whole memory image of `record`, padding included, into a block from std::malloc,
 // prints "Copied byte array is:" and then every byte of the copy as a "0x%02x\t" cell on one
-// line, and releases the block. Returns EXIT_SUCCESS. If `allocate` yields no block, writes a
-// message to standard error, prints nothing on standard output and returns EXIT_FAILURE.
-int dumpRecordCopy(const mixedRecord& record, Allocator allocate = heapBlock);
+// line, and frees the block. Returns EXIT_SUCCESS. If malloc yields no block, writes
+// "recordBytesDump: out of memory" to standard error, prints nothing on standard output and
+// returns EXIT_FAILURE.
+int dumpRecordCopy(const mixedRecord& record);
