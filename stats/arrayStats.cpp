@@ -12,6 +12,7 @@
 #include <ctime>
 #include <new>
 
+#include "ArrayStats.h"
 #include "closeOutput.h"
 
 SampleSchedule::SampleSchedule(std::int64_t start, std::int64_t periodSeconds)
@@ -33,18 +34,14 @@ bool SampleSchedule::isDue(std::int64_t now) {
   return true;
 }
 
-ArrayStats makeSampleStore() {
-  return ArrayStats(SAMPLE_CAPACITY);
-}
-
-int runSampler(StoreFactory makeStore) {
+int runSampler() {
   // The start line names the unit, arrayStats, not the program.
   if (std::puts("arrayStats begin...") == EOF) {
     return reportWriteError("secondSampler", errno);
   }
   ArrayStats store;
   try {
-    store = makeStore();
+    store = ArrayStats(SAMPLE_CAPACITY);
   } catch (const std::bad_alloc&) {
     std::fputs("secondSampler: out of memory\n", stderr);
     return EXIT_FAILURE;

@@ -6,8 +6,6 @@
 
 #include <cstdint>
 
-#include "ArrayStats.h"
-
 // Samples the store keeps: the newest 256, about four minutes of samples.
 constexpr std::int32_t SAMPLE_CAPACITY = 256;
 
@@ -34,15 +32,8 @@ class SampleSchedule {
   std::int64_t period;
 };
 
-// The sampler's store, of SAMPLE_CAPACITY samples.
-ArrayStats makeSampleStore();
-
-// Makes the sampler's store; throws std::bad_alloc when memory is exhausted. The tests compile
-// these sources a second time with `main` renamed, and pass runSampler a factory that throws.
-using StoreFactory = ArrayStats (*)();
-
-// The sampler: prints the start line, makes its store with `makeStore`, then polls the wall clock
-// without end and, each time a sample is due, prints the marker and the time and adds a rand()
-// sample to the store. It returns only on failure, with EXIT_FAILURE after one line on standard
-// error: when a line cannot be written, or when the store cannot be made.
-int runSampler(StoreFactory makeStore = makeSampleStore);
+// The sampler: prints the start line, makes its store of SAMPLE_CAPACITY samples, then polls
+// the wall clock without end and, each time a sample is due, prints the marker and the time and
+// adds a rand() sample to the store. It returns only on failure, with EXIT_FAILURE after one line
+// on standard error: when a line cannot be written, or when memory for the store is exhausted.
+int runSampler();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +11,33 @@
 #include <vector>
 
 #include "captureOutput.h"
+
+namespace {
+
+// Whether the next array allocation throws std::bad_alloc; it is reset as that one throws.
+bool failNextArrayNew = false;
+
+}  // namespace
+
+// The array forms of new and delete are replaced for the whole test runner, its libraries
+// included, so that a test can make the store's allocation fail. Otherwise they do what the
+// library's own do: the array forms call the single-object forms. The deletes are replaced too,
+// so that every block is released by the form that matches the one that obtained it.
+void* operator new[](std::size_t size) {
+  if (failNextArrayNew) {
+    failNextArrayNew = false;
+    throw std::bad_alloc();
+  }
+  return ::operator new(size);
+}
+
+void operator delete[](void* block) noexcept {
+  ::operator delete(block);
+}
+
+void operator delete[](void* block, std::size_t /*size*/) noexcept {
+  ::operator delete(block);
+}
 
 namespace {
 
@@ -57,12 +85,18 @@ TEST(SampleScheduleTest, LongerPeriodKeepsGrid) {
 
 // The start line comes first; a store that cannot be made ends the sampler with a message.
 TEST(RunSamplerTest, StoreAllocationFailureIsReported) {
+  // Were the replacement not in force, the sampler would poll for ever: it is checked first.
+  failNextArrayNew = true;
+  ASSERT_THROW(::operator delete[](::operator new[](1)), std::bad_alloc);
   int status = -1;
   std::string printed;
   const std::string errors = captureOutput(stderr, [&] {
-    printed = captureOutput(
-        stdout, [&] { status = runSampler([]() -> ArrayStats { throw std::bad_alloc(); }); });
+    printed = captureOutput(stdout, [&] {
+      failNextArrayNew = true;
+      status = runSampler();
+    });
   });
+  EXPECT_FALSE(failNextArrayNew) << "runSampler allocated no array";
   EXPECT_EQ(status, EXIT_FAILURE);
   EXPECT_EQ(printed, "arrayStats begin...\n");
   EXPECT_EQ(errors, "secondSampler: out of memory\n");
