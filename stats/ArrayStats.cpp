@@ -22,7 +22,7 @@ float* newStorage(int slots) {
 }
 
 // What a step adds to the trend, indexed by whether it rises: +1.0 for a rise, -1.0 for any
-// other step (a table rather than a conditional: see "On speed" below).
+// other step (bench/README.md says why a table).
 constexpr float TREND_VOTE[] = {-1.0f, 1.0f};
 
 }  // namespace
@@ -150,8 +150,3 @@ void ArrayStats::stats(arrStat* out) const {
   }
   *out = result;
 }
-
-// On speed: the scan is computeArrStats' (see the note at the end of arrStats.cpp), and the
-// trend takes its vote from a table because `rise ? 1.0f : -1.0f` made the whole scan half as
-// fast: bench/stats_bench.cpp, BM_ArrayStatsStats/1000000, g++ 12 -O3 on x86-64, took 3.0 ms
-// with the table and 5.9 ms with the conditional.

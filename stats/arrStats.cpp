@@ -87,7 +87,7 @@ float computeAvg(const float* values, std::uint8_t count) {
 }
 
 void computeArrStats(const float* values, std::int32_t count, arrStatResult* out) {
-  // Built in a local and stored once at the end (why: see "On speed" below).
+  // Built in a local and stored once at the end (bench/README.md says why).
   arrStatResult result = {};
   if (count < 1) {
     *out = result;
@@ -159,10 +159,3 @@ int main() {
   printSeriesReport(arr, count, result);
   return closeOutput(stdout, "seriesReport");
 }
-
-// On speed. The step scan uses selects (incRun = fall ? 0 : ...) where the rule reads as
-// if/else: on a noisy series each step's direction is as good as random, and the if/else form
-// of the same scan ran at half the speed. bench/stats_bench.cpp, BM_ComputeArrStats/1000000,
-// g++ 12 -O3 on x86-64: 2.7 ms as written, 5.3 ms with if/else, against 0.5 ms for the in-order
-// sum alone (BM_InOrderSum). The record is built in a local because `out` might point into the
-// samples, as far as the compiler can tell: storing through it inside the loop took 3.0 ms.
