@@ -34,10 +34,9 @@ class ArrayStats {
   // A store with no storage: capacity 0, so `add` keeps nothing and the store stays empty.
   ArrayStats();
 
-  // An empty store with a capacity of `slots` samples. A negative count, or one whose storage
-  // would not fit in a size (a 32-bit size_t, as on armhf, cannot hold 2 * INT_MAX floats),
-  // throws std::bad_array_new_length before any storage is obtained; exhausted memory,
-  // std::bad_alloc.
+  // An empty store with a capacity of `slots` samples, which take 2 * slots * sizeof(float)
+  // bytes. A negative count throws std::bad_array_new_length before any storage is obtained;
+  // storage that cannot be had throws std::bad_alloc or an exception derived from it.
   explicit ArrayStats(int slots);
 
   // A copy holds its own storage with the same samples. A moved-from store is left exactly as a

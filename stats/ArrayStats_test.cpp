@@ -5,6 +5,7 @@
 #include <array>
 #include <bit>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <iterator>
 #include <limits>
@@ -80,6 +81,17 @@ TEST(ArrayStatsTest, EmptyStores) {
 TEST(ArrayStatsTest, NegativeCapacityThrows) {
   EXPECT_THROW(ArrayStats{-1}, std::bad_array_new_length);
   EXPECT_THROW(ArrayStats{std::numeric_limits<int>::min()}, std::bad_array_new_length);
+}
+
+// Where size_t has 32 bits, 2^30 slots take 2^33 bytes, which a size_t would wrap to 0: the
+// storage must be refused, not made empty.
+TEST(ArrayStatsTest, CapacityPastTheAddressSpaceThrows) {
+  if constexpr (sizeof(std::size_t) > 4) {
+    GTEST_SKIP() << "a 64-bit size_t holds these sizes, so the storage would be asked for";
+  } else {
+    EXPECT_THROW(ArrayStats{1 << 30}, std::bad_alloc);
+    EXPECT_THROW(ArrayStats{std::numeric_limits<int>::max()}, std::bad_alloc);
+  }
 }
 
 // The fields that computeArrStats shares are checked against it below; the trend is the store's
