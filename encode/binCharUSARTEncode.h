@@ -10,8 +10,8 @@
 #include <cstdint>
 
 // Marks a character array that holds no terminating zero. GCC then knows that strncpy filling
-// it exactly, with no room for a terminator, is intended, and does not warn; clang 14 does not
-// know the attribute, so there it expands to nothing.
+// it exactly, with no room for a terminator, is intended, and does not warn; where the compiler
+// does not know the attribute, NONSTRING expands to nothing.
 #if __has_cpp_attribute(gnu::nonstring)
 #define NONSTRING [[gnu::nonstring]]
 #else

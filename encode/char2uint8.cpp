@@ -20,12 +20,10 @@ std::int32_t scanByteList(char (&line)[LINE_SIZE], std::uint8_t (&code)[CODE_SLO
   for (char* token = std::strtok(line, " "); token != nullptr; token = std::strtok(nullptr, " ")) {
     char* end = nullptr;
     // strtol skips leading white space (a tab, say; blanks never reach it, they split tokens)
-    // and takes one sign, so "+7", "-0" and a tab before "5" all convert. Base 10 reads leading
-    // zeros as zeros: "00" is 0, and "010" is 10, not 8 as the literal 010 in C++ source is. Text
-    // beyond long's range converts to LONG_MAX or LONG_MIN, which fail the range tests below, and
-    // `end` still passes every digit: so errno need not be read, and a 32-bit long (armhf) gives
-    // every token the same message as a 64-bit one. (Where the whole range of long matters, set
-    // errno to 0 before the call and test it for ERANGE after.)
+    // and takes one sign, so "+7", "-0" and a tab before "5" all convert. Base 10 reads "00" as
+    // 0, and "010" as 10, not 8 as the literal 010 in C++ source is. Text beyond long's range
+    // converts to LONG_MAX or LONG_MIN, still with `end` past every digit, so the range tests
+    // below reject it and errno is not read.
     const std::int64_t value = std::strtol(token, &end, 10);
     // strtol stops at the first character that is not part of the number; the token is a
     // number only if that is its end. strtok never yields an empty token, so a token with no

@@ -2,7 +2,8 @@
 
 // byteListParse reads a line of decimal tokens as unsigned 8-bit values (0 to 255): strtok
 // splits the line at blanks, strtol converts each token, and three tests decide whether the
-// token is a byte. A token that is not says so at once; the rest are listed by position.
+// token is a byte. A token that is not prints its message at once; then every position is
+// listed, a rejected token's as 0, since its slot keeps the zero that main put there.
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // ArrayStats: a store of the newest samples whose statistics follow computeArrStats' rules, kept
 // as a ring written twice over so that the samples held always lie side by side (the picture is
-// in ArrayStats.h). (Not to be confused with arrStats, seriesReport, or arrayStats,
-// secondSampler's main.)
+// in ArrayStats.h).
+// Not to be confused with arrStats (seriesReport) or arrayStats (secondSampler's main).
 
 #include "ArrayStats.h"
 

@@ -2,10 +2,8 @@
 
 // ArrayStats, the sample store of secondSampler: it keeps the newest samples, up to a capacity
 // fixed at construction, and computes over them the same statistics as arrStats.h, plus a trend.
-// (Three units in stats/ have nearly one name: arrStats is seriesReport, ArrayStats this store,
-// arrayStats secondSampler's main.) secondSampler never prints the statistics: the worked
-// cases of stats/ArrayStats_test.cpp are where they can be checked, such as a store of 3 after
-// 1, 2, 3, 4 and 0 (WrappedStoreReadsOldestFirst), or 1000 samples kept in 256 slots.
+// secondSampler does not print the statistics.
+// Not to be confused with arrStats (seriesReport) or arrayStats (secondSampler's main).
 
 #include <cstddef>
 #include <cstdint>

@@ -1,9 +1,8 @@
 // seriesReport: level and step statistics of a built-in series of 18 samples near 10^5, kept in
 // single precision. The lesson is what a float does to such numbers: each sample, and the mean
 // too, is held to the nearest 1/128, so most printed values are not the decimals written in the
-// source (101389.0f is the one exact sample), and a sum kept in a float rounds at every
-// addition besides. (Not to be confused with ArrayStats, secondSampler's store, or arrayStats,
-// secondSampler's main.)
+// source (101389.0f is the one exact sample), and a sum kept in a float rounds at every addition.
+// Not to be confused with ArrayStats (secondSampler's store) or arrayStats (secondSampler's main).
 
 #include "arrStats.h"
 
@@ -32,11 +31,10 @@ float minOf(const float* values, std::int32_t count) {
   return result;
 }
 
-// The maximum starts at 0.0 instead: that is this function's documented contract, and it is the
-// classic pitfall it shows. A start value that is not a sample wins whenever no sample beats it,
-// so a series below 0.0 reports 0.0, a value it does not contain (-5, -2, -9 gives 0.0, not
-// -2.0). minOf's seeded form avoids it. The built-in series lies far above 0.0, so its maximum
-// is its largest sample either way.
+// The maximum starts at 0.0 instead, as its contract says, and so shows the classic pitfall: a
+// start value that is not a sample wins when no sample beats it, so -5, -2, -9 gives 0.0, a value
+// the series does not contain. The built-in series lies far above 0.0, so its maximum is its
+// largest sample either way.
 float maxOf(const float* values, std::int32_t count) {
   float result = 0.0f;
   for (std::int32_t i = 0; i < count; ++i) {
@@ -47,13 +45,10 @@ float maxOf(const float* values, std::int32_t count) {
   return result;
 }
 
-// The mean is a float, held to the nearest 1/128 like the samples: the exact mean of the stored
-// series below, 101376.341580, prints as 101376.343750. The sum is a float too, so every
-// addition is rounded to the floats' spacing at the sum's size, which doubles at each power of
-// two: 1/128 between 2^16 and 2^17, where the first sample lies, and 1/8 once the sum passes
-// 2^20 (1048576), at the 11th sample. The series' sum ends at 1824774.125, not 1824774.1484375,
-// an error too small after dividing by 18 to reach another float. It shows in 16777216, 1, 1:
-// 16777216 + 1 rounds back to 16777216 twice, and the mean is 5592405.5, not 5592406.
+// The sum is a float, so every addition rounds to the floats' spacing at the sum's size: 1/8 once
+// the sum passes 2^20, at the 11th sample, so the series' sum ends at 1824774.125, not the exact
+// 1824774.1484375. Divided by 18 and rounded to the nearest 1/128, the mean prints as
+// 101376.343750; the exact mean of the stored samples is 101376.341580.
 float avgOf(const float* values, std::int32_t count) {
   float sum = 0.0f;
   for (std::int32_t i = 0; i < count; ++i) {

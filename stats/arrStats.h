@@ -1,8 +1,8 @@
 #pragma once
 
 // Level and movement statistics of a caller's series of single-precision samples, the computing
-// core of seriesReport. (Three units in stats/ have nearly one name: arrStats is seriesReport,
-// ArrayStats the sample store of secondSampler, arrayStats secondSampler's main.)
+// core of seriesReport.
+// Not to be confused with ArrayStats (secondSampler's store) or arrayStats (secondSampler's main).
 
 #include <cstdint>
 

@@ -1,8 +1,7 @@
 // secondSampler: a busy poll of the wall clock that, once a second, prints "Exec..." and the
-// time, and adds one rand() sample to an ArrayStats store. It shows a schedule kept on a grid of
-// whole seconds from a clock that is read, not waited on. Nothing about the samples is printed:
-// the store only accumulates them (ArrayStats.h shows how it keeps them). (Not to be confused
-// with ArrayStats, the store, or arrStats, seriesReport.)
+// time, and adds one rand() sample to an ArrayStats store whose samples are never printed. It
+// shows a schedule kept on a grid of whole seconds from a clock that is read, not waited on.
+// Not to be confused with arrStats (seriesReport) or ArrayStats (the store).
 
 #include "arrayStats.h"
 
@@ -50,10 +49,8 @@ int runSampler() {
   SampleSchedule schedule(std::time(nullptr), SAMPLE_PERIOD);
   for (;;) {
     // A busy poll: the loop reads the clock again at once, never sleeping, so it keeps a core
-    // busy with hundreds of millions of readings a second (on x86-64 time() reads the kernel's
-    // clock without a system call). The usual way to wait is to sleep until the next due time,
-    // with clock_nanosleep(CLOCK_REALTIME, TIMER_ABSTIME, ...); this program's behaviour is
-    // defined as a busy poll, so it polls.
+    // busy. The usual way to wait is to sleep until the next due time, with
+    // clock_nanosleep(CLOCK_REALTIME, TIMER_ABSTIME, ...); this program is meant to poll.
     if (schedule.isDue(std::time(nullptr))) {
       // The printed time is a second reading of the clock, taken after the due test: if the
       // second rolled over in between, it shows one second past the due mark.

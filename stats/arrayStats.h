@@ -1,8 +1,8 @@
 #pragma once
 
 // secondSampler's unit: once a second by the wall clock it prints a line and adds a rand()
-// sample to an ArrayStats store. (Three units in stats/ have nearly one name: arrStats is
-// seriesReport, ArrayStats the sample store, arrayStats this sampler.)
+// sample to an ArrayStats store.
+// Not to be confused with arrStats (seriesReport) or ArrayStats (secondSampler's store).
 
 #include <cstdint>
 
