@@ -18,7 +18,7 @@
 //        4     4  floatValue1  a float needs 4-byte alignment: 4 is a multiple of 4
 //        8     4  floatValue2
 //       12     4  (padding)    longValue needs 8-byte alignment, so it cannot start at 12
-//       16     8  longValue    a std::int64_t: a long would have 4 bytes on armhf
+//       16     8  longValue    a std::int64_t: a long has 4 bytes on 32-bit targets
 //       24    20  text         characters need no alignment
 //       44     4  (padding)    the record's size is a multiple of its alignment, 8, so that
 //                              in an array of records every longValue stays aligned
@@ -41,8 +41,8 @@ static_assert(std::endian::native == std::endian::little,
 static_assert(std::numeric_limits<float>::is_iec559,
               "floatValue1 and floatValue2 are printed as IEEE-754 single-precision bit patterns");
 static_assert(alignof(std::int64_t) == 8,
-              "std::int64_t must be aligned to 8 bytes, as on x86-64, arm64 and armhf; 32-bit x86 "
-              "aligns it to 4 and would print a 40-byte record with longValue at offset 12");
+              "std::int64_t must be aligned to 8 bytes; 32-bit x86 aligns it to 4 and would print "
+              "a 40-byte record with longValue at offset 12");
 static_assert(sizeof(mixedRecord) == 48, "the printed image of mixedRecord is 48 bytes");
 static_assert(alignof(mixedRecord) == 8, "mixedRecord is aligned to 8 bytes, as its longValue");
 static_assert(offsetof(mixedRecord, intValue) == 0, "intValue is printed at offset 0");
