@@ -7,7 +7,6 @@
 #include "arrStats.h"
 
 #include <algorithm>
-#include <cfloat>
 #include <cstdio>
 #include <iterator>
 
@@ -46,13 +45,6 @@ float maxOf(const float* values, std::int32_t count) {
   return result;
 }
 
-// C++ lets a target evaluate float arithmetic in a wider type and round only where it chooses;
-// FLT_EVAL_METHOD says which. Every sum and difference here is meant to round to a float at
-// once, so a target that keeps them wider (32-bit x86's x87 unit, in 80 bits) stops here.
-static_assert(FLT_EVAL_METHOD == 0,
-              "float arithmetic must be evaluated in single precision (FLT_EVAL_METHOD 0); "
-              "32-bit x86's x87 unit evaluates it in extended precision");
-
 // The sum is a float, so every addition rounds to the floats' spacing at the sum's size: 1/8 once
 // the sum passes 2^20, at the 11th sample, so the series' sum ends at 1824774.125, not the exact
 // 1824774.1484375. Divided by 18 and rounded to the nearest 1/128, the mean prints as
@@ -90,9 +82,7 @@ float computeAvg(const float* values, std::uint8_t count) {
 }
 
 void computeArrStats(const float* values, std::int32_t count, arrStatResult* out) {
-  // Built in a local and stored once at the end: as far as the compiler can tell, `out` might
-  // point into the samples, so fields stored through it in the loop would be read back at every
-  // step (bench/README.md has the measurements).
+  // Built in a local and stored once at the end (bench/README.md says why).
   arrStatResult result = {};
   if (count < 1) {
     *out = result;
@@ -137,7 +127,7 @@ void computeArrStats(const float* values, std::int32_t count, arrStatResult* out
 }
 
 void printSeriesReport(const float* values, std::int32_t count, const arrStatResult& stats) {
-  // A float given to printf arrives as a double: passed through `...`, it is promoted (the casts
+  // printf cannot take a float: passed through `...`, a float is promoted to double (the casts
   // say so, as -Wdouble-promotion asks). The promotion is exact, and %f then rounds to six
   // decimals. An odd multiple of 1/128 has seven decimals ending in 5 (1/128 is 0.0078125), so
   // 11 of the 18 samples meet an exact tie, and glibc rounds a tie to even: 101385.7109375
