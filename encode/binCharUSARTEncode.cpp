@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <type_traits>
 
 #include "closeOutput.h"
 
@@ -39,9 +40,10 @@ int main(int /*argc*/, char* /*argv*/[]) {
   const char payloadText[3] = {'a', 'b', 'c'};
 
   // Padding belongs to no field, so setting every field leaves it as the stack held it. memset
-  // writes all 12 bytes, padding included, so the two bytes sent at offsets 10 and 11 are 00.
-  // (Value-initialising, `usartFrame frame = usartFrame();`, promises zero padding too, yet Debian
-  // 12's riscv64 cross g++ without optimisation printed 0xff there. memset leaves no choice.)
+  // first writes all 12 bytes, padding included, and the field stores that follow leave the
+  // padding alone, so the two bytes sent at offsets 10 and 11 are 00. (Value-initialising,
+  // `usartFrame frame = usartFrame();`, promises zero padding too, yet Debian 12's riscv64 cross
+  // g++ without optimisation printed 0xff there.)
   usartFrame frame;
   std::memset(&frame, 0, sizeof frame);
   frame.command = 67;  // 'C'
@@ -54,8 +56,10 @@ int main(int /*argc*/, char* /*argv*/[]) {
   frame.cr = '\r';
   frame.lf = '\n';
 
-  // Any object may be read byte by byte through unsigned char (std::uint8_t is unsigned char
-  // here): the aliasing rules let char, unsigned char and std::byte access any object.
+  // Any object may be read byte by byte through unsigned char, which std::uint8_t is (checked
+  // below): the aliasing rules let char, unsigned char and std::byte access any object.
+  static_assert(std::is_same_v<std::uint8_t, unsigned char>,
+                "the frame is read through std::uint8_t, which must be unsigned char");
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(&frame);
   // Sent twice, as a transmitter may repeat a frame: USARTWrite only reads the bytes, so both
   // dumps are the same, and the empty line that ends each shows where one frame stops.

@@ -1,7 +1,8 @@
 // seriesReport: level and step statistics of a built-in series of 18 samples near 10^5, kept in
 // single precision. The lesson is what a float does to such numbers: each sample, and the mean
 // too, is held to the nearest 1/128, so most printed values are not the decimals written in the
-// source (101389.0f is the one exact sample), and a sum kept in a float rounds at every addition.
+// source (101389.0f is the one exact sample), and a sum kept in a float is rounded again to the
+// floats' spacing after every addition.
 // Not to be confused with ArrayStats (secondSampler's store) or arrayStats (secondSampler's main).
 
 #include "arrStats.h"
@@ -45,10 +46,13 @@ float maxOf(const float* values, std::int32_t count) {
   return result;
 }
 
-// The sum is a float, so every addition rounds to the floats' spacing at the sum's size: 1/8 once
-// the sum passes 2^20, at the 11th sample, so the series' sum ends at 1824774.125, not the exact
-// 1824774.1484375. Divided by 18 and rounded to the nearest 1/128, the mean prints as
-// 101376.343750; the exact mean of the stored samples is 101376.341580.
+// The sum is a float, so every addition rounds to the floats' spacing at the sum's size, which
+// doubles at each power of two it passes: the first rounding comes at the third sample, past 2^18
+// where floats are 1/32 apart, and from the 11th, past 2^20, they are 1/8 apart. The sum ends at
+// 1824774.125, not the exact 1824774.1484375, an error too small, divided by 18, to reach another
+// float: the mean prints as 101376.343750 either way, the exact mean of the stored samples
+// (101376.341580) held to the nearest 1/128. Try it: over 16777216, 1, 1 the mean is 5592405.5,
+// not 5592406, as 16777216 + 1 rounds back to 16777216.
 float avgOf(const float* values, std::int32_t count) {
   float sum = 0.0f;
   for (std::int32_t i = 0; i < count; ++i) {
