@@ -18,7 +18,7 @@ macro(cross_target arch triplet processor)
     set(CMAKE_LIBRARY_ARCHITECTURE ${triplet})
     # The loader comes from /usr/<triplet>, the cross toolchain's C library; the library path
     # keeps the rest on that one too, where dpkg has also installed the target's own C library
-    # in a newer version (libgtest-dev:<arch> needs it). Mixed, they crashed on ppc64el.
+    # in a newer version (libfaketime:<arch> needs it). Mixed, they crashed on ppc64el.
     set(CMAKE_CROSSCOMPILING_EMULATOR
       qemu-${processor} -L /usr/${triplet} -E LD_LIBRARY_PATH=/usr/${triplet}/lib)
     set(REFUSED_PROGRAMS ${ARGN})

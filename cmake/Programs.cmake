@@ -1,7 +1,7 @@
 # Helpers that declare the deliverable programs and their checks. The programs are named once,
 # by their add_program calls: the run target takes the list from them, and CI from the file
-# programs.txt that they write in the build folder, a line per program: its name, its path in
-# the build folder, and its expected output's path in the source folder (- for none).
+# programs.txt that they write in the build folder, a line per program: its name and its
+# expected output's path in the source folder (- for one that runs until killed).
 
 file(WRITE ${PROJECT_BINARY_DIR}/programs.txt "")
 
@@ -32,13 +32,12 @@ function(add_program name)
   set(page ${PROJECT_BINARY_DIR}/man/${name}.1)
   configure_file(${template} ${page} @ONLY)
 
-  file(RELATIVE_PATH path ${PROJECT_BINARY_DIR} ${CMAKE_CURRENT_BINARY_DIR}/${name})
   if(arg_RUNS_UNTIL_KILLED)
     set(expected -)
   else()
     file(RELATIVE_PATH expected ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/${arg_EXPECTED})
   endif()
-  file(APPEND ${PROJECT_BINARY_DIR}/programs.txt "${name} ${path} ${expected}\n")
+  file(APPEND ${PROJECT_BINARY_DIR}/programs.txt "${name} ${expected}\n")
 
   add_executable(${name} ${arg_SOURCES})
   target_link_libraries(${name} PRIVATE closeOutput)
