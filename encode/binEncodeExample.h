@@ -23,7 +23,7 @@
 //       44     4  (padding)    the record's size is a multiple of its alignment, 8, so that
 //                              in an array of records every longValue stays aligned
 //
-// The padding belongs to no field: setting every field leaves it as it was, so main zeroes every
+// The padding belongs to no field, and setting the fields does not set it, so main zeroes every
 // byte of the record first.
 struct mixedRecord {
   std::int32_t intValue;

@@ -52,7 +52,7 @@ float maxOf(const float* values, std::int32_t count) {
 // 1824774.125, not the exact 1824774.1484375, an error too small, divided by 18, to reach another
 // float: the mean prints as 101376.343750 either way, the exact mean of the stored samples
 // (101376.341580) held to the nearest 1/128. Try it: over 16777216, 1, 1 the mean is 5592405.5,
-// not 5592406, as 16777216 + 1 rounds back to 16777216.
+// not 5592406, as 16777216 + 1 rounds back to 16777216 (but see the README on 32-bit x86).
 float avgOf(const float* values, std::int32_t count) {
   float sum = 0.0f;
   for (std::int32_t i = 0; i < count; ++i) {
@@ -86,7 +86,9 @@ float computeAvg(const float* values, std::uint8_t count) {
 }
 
 void computeArrStats(const float* values, std::int32_t count, arrStatResult* out) {
-  // Built in a local and stored once at the end (bench/README.md says why).
+  // Built in a local and stored once at the end: as far as the compiler can tell, `out` might
+  // point into the samples, so fields stored through it in the loop would be read back at every
+  // step (bench/README.md has the measurements).
   arrStatResult result = {};
   if (count < 1) {
     *out = result;
@@ -131,7 +133,7 @@ void computeArrStats(const float* values, std::int32_t count, arrStatResult* out
 }
 
 void printSeriesReport(const float* values, std::int32_t count, const arrStatResult& stats) {
-  // printf cannot take a float: passed through `...`, a float is promoted to double (the casts
+  // A float given to printf arrives as a double: passed through `...`, it is promoted (the casts
   // say so, as -Wdouble-promotion asks). The promotion is exact, and %f then rounds to six
   // decimals. An odd multiple of 1/128 has seven decimals ending in 5 (1/128 is 0.0078125), so
   // 11 of the 18 samples meet an exact tie, and glibc rounds a tie to even: 101385.7109375
