@@ -53,7 +53,7 @@ static_assert(offsetof(mixedRecord, text) == 24, "text is printed at offset 24")
 
 // Copies the whole memory image of `record`, padding included, into a block from std::malloc,
 // prints "Copied byte array is:" and then every byte of the copy as a "0x%02x\t" cell on one
-// line, and frees the block. Returns EXIT_SUCCESS. If malloc yields no block, writes
-// "recordBytesDump: out of memory" to standard error, prints nothing on standard output and
+// line ended by a newline, and frees the block. Returns EXIT_SUCCESS. If malloc yields no block,
+// writes "recordBytesDump: out of memory" to standard error, prints nothing on standard output and
 // returns EXIT_FAILURE.
 int dumpRecordCopy(const mixedRecord& record);
