@@ -1,19 +1,16 @@
 # Helpers that declare the deliverable programs and their checks. The programs are named once,
-# by their add_program calls: the run target takes the list from them, and CI from the file
-# programs.txt that they write in the build folder, a line per program: its name and its
-# expected output's path in the source folder (- for one that runs until killed).
-
-file(WRITE ${PROJECT_BINARY_DIR}/programs.txt "")
+# by their add_program calls; add_run_target and write_program_list, called after the last of
+# them, take the list from there.
 
 # add_program(<name> [RUNS_UNTIL_KILLED] [EXPECTED <file>] SOURCES <source>...) declares the
 # deliverable <name>: built from its units and closeOutput, the check that its output was written,
 # and installed with its manual page, generated from man/<name>.1.in with the project's version
 # and compressed. A program that ends names the file that its output must equal, EXPECTED;
-# RUNS_UNTIL_KILLED marks one that never ends by itself. With BUILD_TESTING it declares the
-# program's checks (add_golden_test for a program that ends, add_write_error_tests for every one)
-# and builds <name>_units, the same sources compiled a second time with `main` renamed to
-# <name>_main by a compile definition, so that unit tests can link them beside the test runner's
-# own main.
+# RUNS_UNTIL_KILLED marks one that never ends by itself. It also declares <name>_units, the same
+# sources compiled a second time with `main` renamed to <name>_main by a compile definition, so
+# that a unit test or the lesson pages' picture program can call the program's functions beside
+# a main of its own; it is built only for what links it. With BUILD_TESTING it declares the
+# program's checks: add_golden_test for a program that ends, add_write_error_tests for every one.
 #
 # A program named in REFUSED_PROGRAMS (set by cmake/CrossToolchain.cmake for a target whose
 # layout differs) is left out of the build, the install and the package, and with BUILD_TESTING
@@ -37,7 +34,10 @@ function(add_program name)
   else()
     file(RELATIVE_PATH expected ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/${arg_EXPECTED})
   endif()
-  file(APPEND ${PROJECT_BINARY_DIR}/programs.txt "${name} ${expected}\n")
+  list(TRANSFORM arg_SOURCES PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/ OUTPUT_VARIABLE sources)
+  set_property(GLOBAL APPEND PROPERTY PROGRAMS ${name})
+  set_property(GLOBAL PROPERTY ${name}_EXPECTED ${expected})
+  set_property(GLOBAL PROPERTY ${name}_SOURCES ${sources})
 
   add_executable(${name} ${arg_SOURCES})
   target_link_libraries(${name} PRIVATE closeOutput)
@@ -55,14 +55,14 @@ function(add_program name)
   else()
     set_property(GLOBAL APPEND PROPERTY ENDING_PROGRAMS ${name})
   endif()
-  if(NOT BUILD_TESTING)
-    return()
-  endif()
 
   add_library(${name}_units STATIC EXCLUDE_FROM_ALL ${arg_SOURCES})
   target_compile_definitions(${name}_units PRIVATE main=${name}_main)
   target_include_directories(${name}_units PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(${name}_units PUBLIC closeOutput)
+  if(NOT BUILD_TESTING)
+    return()
+  endif()
   if(arg_RUNS_UNTIL_KILLED)
     add_write_error_tests(${name} DEAD_PIPE)
   else()
@@ -84,6 +84,19 @@ function(add_run_target)
     USES_TERMINAL
     VERBATIM)
   add_dependencies(run ${ending} ${endless})
+endfunction()
+
+# write_program_list(<file>) writes <file>, a line per program in the order of the add_program
+# calls: its name and its expected output's path in the source folder, or - for a program that
+# runs until killed. CI reads it.
+function(write_program_list file)
+  get_property(programs GLOBAL PROPERTY PROGRAMS)
+  set(lines)
+  foreach(name IN LISTS programs)
+    get_property(expected GLOBAL PROPERTY ${name}_EXPECTED)
+    string(APPEND lines "${name} ${expected}\n")
+  endforeach()
+  file(WRITE ${file} "${lines}")
 endfunction()
 
 # add_unit_test(<name> <library>...) builds the GoogleTest runner <name> from <name>.cpp and

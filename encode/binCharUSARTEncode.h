@@ -9,15 +9,6 @@
 #include <cstddef>
 #include <cstdint>
 
-// Marks a character array that holds no terminating zero. GCC then knows that strncpy filling
-// it exactly, with no room for a terminator, is intended, and does not warn; where the compiler
-// does not know the attribute, NONSTRING expands to nothing.
-#if __has_cpp_attribute(gnu::nonstring)
-#define NONSTRING [[gnu::nonstring]]
-#else
-#define NONSTRING
-#endif
-
 // One frame for the serial link, as its 12 bytes lie in memory:
 //
 //   offset  size  field      value in the program
@@ -34,7 +25,7 @@
 struct usartFrame {
   std::int32_t command;
   char separator;
-  NONSTRING char payload[3];
+  NONSTRING char payload[3];  // no terminating zero: NONSTRING, set by the build, says so
   char cr;
   char lf;
 };
