@@ -1,5 +1,5 @@
-// Compiles only where README.md's row for this architecture (ARCH, built on Debian RELEASE) says
-// what this compiler says. cmake/ArchitectureTable.cmake reads the row into these macros.
+// Compiles only where README.md's row for this architecture says what this compiler says.
+// CheckArchitectureTable.cmake reads the row into these macros.
 
 #include <bit>
 #include <climits>
