@@ -8,7 +8,7 @@
 
 // A character buffer that carries its own length.
 struct countedString {
-  std::int32_t tag;     // carried along with the buffer; printString never reads it
+  std::int32_t tag;     // a label the caller may use; copied with the record, never printed
   std::int32_t length;  // bytes of data to print
   const char* data;
 };

@@ -30,16 +30,18 @@ struct usartFrame {
   char lf;
 };
 
+// What decides the printed bytes, checked where it is decided: a target that would print other
+// bytes stops the build here, with the requirement it does not meet.
 static_assert(std::endian::native == std::endian::little,
-              "the frame's bytes are printed lowest byte first, as a little-endian target "
-              "stores them");
-static_assert(sizeof(usartFrame) == 12, "the printed frame is 12 bytes");
-static_assert(alignof(usartFrame) == 4, "usartFrame is aligned to 4 bytes, as its command");
-static_assert(offsetof(usartFrame, command) == 0, "command is printed at offset 0");
-static_assert(offsetof(usartFrame, separator) == 4, "separator is printed at offset 4");
-static_assert(offsetof(usartFrame, payload) == 5, "payload is printed at offset 5");
-static_assert(offsetof(usartFrame, cr) == 8, "cr is printed at offset 8");
-static_assert(offsetof(usartFrame, lf) == 9, "lf is printed at offset 9");
+              "the target must be little-endian: the printed frame holds command lowest byte "
+              "first, 43 00 00 00");
+static_assert(sizeof(usartFrame) == 12, "usartFrame must be 12 bytes, as the printed frame");
+static_assert(alignof(usartFrame) == 4, "usartFrame must be aligned to 4 bytes, as its command");
+static_assert(offsetof(usartFrame, command) == 0, "command must lie at offset 0");
+static_assert(offsetof(usartFrame, separator) == 4, "separator must lie at offset 4");
+static_assert(offsetof(usartFrame, payload) == 5, "payload must lie at offset 5");
+static_assert(offsetof(usartFrame, cr) == 8, "cr must lie at offset 8");
+static_assert(offsetof(usartFrame, lf) == 9, "lf must lie at offset 9");
 
 // Prints the binary digits of `value`, most significant first and without leading zeros: one
 // to eight digits, so 0 prints as "0".

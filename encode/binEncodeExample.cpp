@@ -31,9 +31,8 @@ int dumpRecordCopy(const mixedRecord& record) {
 }
 
 int main() {
-  // Padding belongs to no field, so setting every field leaves it as the stack held it. memset
-  // first writes all 48 bytes, padding included; the field stores that follow leave the padding
-  // alone (as in usartFrameDump), so offsets 12-15 and 44-47 print 00.
+  // memset writes all 48 bytes, the padding too, which no store to a field promises to write,
+  // so offsets 12-15 and 44-47 print 00.
   mixedRecord record;
   std::memset(&record, 0, sizeof record);
 

@@ -18,38 +18,38 @@
 //        4     4  floatValue1  a float needs 4-byte alignment: 4 is a multiple of 4
 //        8     4  floatValue2
 //       12     4  (padding)    longValue needs 8-byte alignment, so it cannot start at 12
-//       16     8  longValue    a std::int64_t: a long has 4 bytes on 32-bit targets
+//       16     8  longValue    the first multiple of 8 at or past 12, where floatValue2 ends
 //       24    20  text         characters need no alignment
 //       44     4  (padding)    the record's size is a multiple of its alignment, 8, so that
 //                              in an array of records every longValue stays aligned
 //
-// The padding belongs to no field, and setting the fields does not set it, so main zeroes every
-// byte of the record first.
+// The padding belongs to no field, and no store to a field promises to write it, so main zeroes
+// every byte of the record first.
 struct mixedRecord {
   std::int32_t intValue;
   float floatValue1;
   float floatValue2;
-  std::int64_t longValue;
+  std::int64_t longValue;  // std::int64_t, not long: a long has 4 bytes on 32-bit targets
   char text[20];
 };
 
-// What decides the printed bytes, checked where it is decided, so that a target that would
-// print other bytes stops the build here instead.
+// What decides the printed bytes, checked where it is decided: a target that would print other
+// bytes stops the build here, with the requirement it does not meet.
 static_assert(std::endian::native == std::endian::little,
-              "mixedRecord's bytes are printed lowest byte first, as a little-endian target "
-              "stores them");
+              "the target must be little-endian: the printed record holds each value lowest "
+              "byte first");
 static_assert(std::numeric_limits<float>::is_iec559,
-              "floatValue1 and floatValue2 are printed as IEEE-754 single-precision bit patterns");
+              "float must be IEEE-754 single precision, whose bit patterns are printed");
 static_assert(alignof(std::int64_t) == 8,
-              "std::int64_t must be aligned to 8 bytes; 32-bit x86 aligns it to 4 and would print "
-              "a 40-byte record with longValue at offset 12");
-static_assert(sizeof(mixedRecord) == 48, "the printed image of mixedRecord is 48 bytes");
-static_assert(alignof(mixedRecord) == 8, "mixedRecord is aligned to 8 bytes, as its longValue");
-static_assert(offsetof(mixedRecord, intValue) == 0, "intValue is printed at offset 0");
-static_assert(offsetof(mixedRecord, floatValue1) == 4, "floatValue1 is printed at offset 4");
-static_assert(offsetof(mixedRecord, floatValue2) == 8, "floatValue2 is printed at offset 8");
-static_assert(offsetof(mixedRecord, longValue) == 16, "longValue is printed at offset 16");
-static_assert(offsetof(mixedRecord, text) == 24, "text is printed at offset 24");
+              "std::int64_t must be aligned to 8 bytes; aligned to 4, as on 32-bit x86, it would "
+              "lie at offset 12 in a 40-byte record");
+static_assert(sizeof(mixedRecord) == 48, "mixedRecord must be 48 bytes, as the printed image");
+static_assert(alignof(mixedRecord) == 8, "mixedRecord must be aligned to 8, as its longValue");
+static_assert(offsetof(mixedRecord, intValue) == 0, "intValue must lie at offset 0");
+static_assert(offsetof(mixedRecord, floatValue1) == 4, "floatValue1 must lie at offset 4");
+static_assert(offsetof(mixedRecord, floatValue2) == 8, "floatValue2 must lie at offset 8");
+static_assert(offsetof(mixedRecord, longValue) == 16, "longValue must lie at offset 16");
+static_assert(offsetof(mixedRecord, text) == 24, "text must lie at offset 24");
 
 // Copies the whole memory image of `record`, padding included, into a block from std::malloc,
 // prints "Copied byte array is:" and then every byte of the copy as a "0x%02x\t" cell on one

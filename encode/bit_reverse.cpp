@@ -46,6 +46,7 @@ int main() {
   // This program's result is defined as the input unchanged, so it prints 43 twice, not 43 and
   // 212. Try it: with `resultValue = reverseLow8(inputValue)` the second line reads 212.
   const std::int32_t resultValue = inputValue;
+  // The blank before \n is part of the fixed output: each line is 43, a blank and the newline.
   std::printf("%d \n", inputValue);
   std::printf("%d \n", resultValue);
   return closeOutput(stdout, "bitReverseDemo");

@@ -29,9 +29,9 @@ std::int32_t scanByteList(char (&line)[LINE_SIZE], std::uint8_t (&code)[CODE_SLO
     // number only if that is its end. strtok never yields an empty token, so a token with no
     // digits at all ("-", "x") leaves `end` at its first character, which is not the end.
     if (*end != '\0') {
-      std::printf("UINT8_CONVERT ERR");
+      std::printf("UINT8_CONVERT ERR");  // not a whole decimal number
     } else if (value < 0) {
-      std::printf("UINT8_RANGE ERR");
+      std::printf("UINT8_RANGE ERR");  // below the range of an unsigned byte
     } else if (value > 255) {
       std::printf("UINT8_LEN ERR");  // too long: the value needs more than 8 bits
     } else {

@@ -1,9 +1,10 @@
 #pragma once
 
-// byteListParse reads a line of decimal tokens as unsigned 8-bit values (0 to 255): strtok
-// splits the line at blanks, strtol converts each token, and three tests decide whether the
-// token is a byte. A token that is not prints its message at once; then every position is
-// listed, a rejected token's as 0, since its slot keeps the zero that main put there.
+// byteListParse scans a built-in line of decimal tokens as unsigned 8-bit values (0 to 255):
+// strtok splits the line at blanks, strtol converts each token, and three tests decide whether
+// the token is a byte. A token that is not prints its message as it is scanned, before the
+// listing of every position; a rejected token's position lists 0, since its slot keeps the zero
+// that main put there.
 
 #include <cstddef>
 #include <cstdint>
@@ -21,9 +22,9 @@ static_assert(LINE_SIZE / 2 <= CODE_SLOTS, "a line may hold more tokens than the
 // Splits the text in `line` at blanks, in place with strtok (runs of blanks separate tokens;
 // tabs and newlines stay inside them), and converts each token in base 10. A token that is a
 // whole number from 0 to 255 stores its value in code[its position]; any other token prints its
-// message at once, with no newline, and leaves its slot as it was. Positions count every token.
-// Returns the number of tokens: 0 for an empty line or one of blanks only. The text ends at the
-// first zero byte, and at the latest at the last byte, which is overwritten with a zero: a line
+// message as it is scanned, with no newline, and leaves its slot as it was. Positions count every
+// token. Returns the number of tokens: 0 for an empty line or one of blanks only. The text ends at
+// the first zero byte, and at the latest at the last byte, which is overwritten with a zero: a line
 // without a zero byte is read as its first LINE_SIZE - 1 bytes.
 std::int32_t scanByteList(char (&line)[LINE_SIZE], std::uint8_t (&code)[CODE_SLOTS]);
 

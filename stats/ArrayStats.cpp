@@ -1,7 +1,6 @@
 // ArrayStats: a store of the newest samples whose statistics follow computeArrStats' rules, kept
 // as a ring written twice over so that the samples held always lie side by side (the picture is
 // in ArrayStats.h).
-// Not to be confused with arrStats (seriesReport) or arrayStats (secondSampler's main).
 
 #include "ArrayStats.h"
 
@@ -21,9 +20,8 @@ float* newStorage(int slots) {
   return new float[2 * static_cast<std::size_t>(slots)]();
 }
 
-// What a step adds to the trend, indexed by whether it rises: +1.0 for a rise, -1.0 for any
-// other step. A table lookup needs no branch, where `rise ? 1.0f : -1.0f` may compile to one
-// that random data make hard to predict (g++ at -O3 on x86-64 does: see bench/README.md).
+// What a step adds to the trend, indexed by whether it rises (a bool indexes as 0 or 1): +1.0
+// for a rise, -1.0 for any other step.
 constexpr float TREND_VOTE[] = {-1.0f, 1.0f};
 
 }  // namespace

@@ -3,7 +3,6 @@
 // too, is held to the nearest 1/128, so most printed values are not the decimals written in the
 // source (101389.0f is the one exact sample), and a sum kept in a float is rounded again to the
 // floats' spacing after every addition.
-// Not to be confused with ArrayStats (secondSampler's store) or arrayStats (secondSampler's main).
 
 #include "arrStats.h"
 
@@ -47,12 +46,15 @@ float maxOf(const float* values, std::int32_t count) {
 }
 
 // The sum is a float, so every addition rounds to the floats' spacing at the sum's size, which
-// doubles at each power of two it passes: the first rounding comes at the third sample, past 2^18
-// where floats are 1/32 apart, and from the 11th, past 2^20, they are 1/8 apart. The sum ends at
-// 1824774.125, not the exact 1824774.1484375, an error too small, divided by 18, to reach another
-// float: the mean prints as 101376.343750 either way, the exact mean of the stored samples
-// (101376.341580) held to the nearest 1/128. Try it: over 16777216, 1, 1 the mean is 5592405.5,
-// not 5592406, as 16777216 + 1 rounds back to 16777216 (but see the README on 32-bit x86).
+// doubles at each power of two it passes. A sum is exact only where it lands on that spacing:
+// the first two samples make 202775.8125, past 2^17 where floats are 1/64 apart, exact because
+// 91/128 + 13/128 = 104/128 is a multiple of 1/64; the third sum, 304164.109375, past 2^18 where
+// they are 1/32 apart, rounds to 304164.125; from the 11th, past 2^20, they are 1/8 apart. The
+// sum ends at 1824774.125, not the exact 1824774.1484375, an error too small, divided by 18, to
+// reach another float: the mean prints as 101376.343750 either way, the exact mean of the stored
+// samples (101376.341580) held to the nearest 1/128. Try it: over 16777216, 1, 1 the mean is
+// 5592405.5, not 5592406, as 16777216 + 1 rounds back to 16777216 (32-bit x86 may differ: see
+// the NOTES of seriesReport(1)).
 float avgOf(const float* values, std::int32_t count) {
   float sum = 0.0f;
   for (std::int32_t i = 0; i < count; ++i) {
@@ -88,7 +90,7 @@ float computeAvg(const float* values, std::uint8_t count) {
 void computeArrStats(const float* values, std::int32_t count, arrStatResult* out) {
   // Built in a local and stored once at the end: as far as the compiler can tell, `out` might
   // point into the samples, so fields stored through it in the loop would be read back at every
-  // step (bench/README.md has the measurements).
+  // step.
   arrStatResult result = {};
   if (count < 1) {
     *out = result;

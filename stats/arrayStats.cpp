@@ -1,7 +1,6 @@
 // secondSampler: a busy poll of the wall clock that, once a second, prints "Exec..." and the
 // time, and adds one rand() sample to an ArrayStats store whose samples are never printed. It
 // shows a schedule kept on a grid of whole seconds from a clock that is read, not waited on.
-// Not to be confused with arrStats (seriesReport) or ArrayStats (the store).
 
 #include "arrayStats.h"
 

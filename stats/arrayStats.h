@@ -28,6 +28,8 @@ class SampleSchedule {
   bool isDue(std::int64_t now);
 
  private:
+  // The grid point of the latest sample, or before the first the start reading (or a reading
+  // that stepped the clock back): the next sample is due a period after it.
   std::int64_t dueMark;
   std::int64_t period;
 };
