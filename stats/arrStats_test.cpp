@@ -40,17 +40,6 @@ TEST(ComputeReducersTest, MaxIsFlooredAtZero) {
   EXPECT_EQ(computeAvg(values, 3), -16.0f / 3.0f);
 }
 
-// NaN compares false: it wins only where computeMin takes values[0] unconditionally.
-TEST(ComputeReducersTest, NanIsPassedOverAfterTheFirstSample) {
-  const float nan = std::numeric_limits<float>::quiet_NaN();
-  const float nanLater[] = {4.0f, nan, 2.0f};
-  EXPECT_EQ(computeMin(nanLater, 3), 2.0f);
-  EXPECT_EQ(computeMax(nanLater, 3), 4.0f);
-  const float nanFirst[] = {nan, 1.0f};
-  EXPECT_TRUE(std::isnan(computeMin(nanFirst, 2)));
-  EXPECT_EQ(computeMax(nanFirst, 2), 1.0f);
-}
-
 // Each partial sum is rounded to single precision: 2^24 + 1 rounds back to 2^24 twice, where a
 // wider sum would reach 2^24 + 2 and a mean of 5592406.
 TEST(ComputeReducersTest, AvgSumsInSinglePrecision) {
@@ -81,15 +70,8 @@ TEST(ComputeArrStatsTest, WorkedSeries) {
   }
 }
 
-TEST(ComputeArrStatsTest, NanStepsAreFlat) {
-  const float nan = std::numeric_limits<float>::quiet_NaN();
-  const arrStatResult out = statsOf({1.0f, nan, 0.0f, 2.0f});
-  EXPECT_EQ(out.incCount, 1);
-  EXPECT_EQ(out.decCount, 0);
-  EXPECT_EQ(out.incMaxDiff, 2.0f);
-}
-
-// Which of two values that compare equal (or unordered) comes out shows only in its bits.
+// Which of two values that compare equal (or unordered) comes out shows only in its bits. The
+// store's statistics must agree bit for bit (ArrayStats_test.cpp).
 TEST(ComputeArrStatsTest, TiesKeepTheEarlierValueOrTheZeroStart) {
   for (const TieCase& tie : tieCases()) {
     SCOPED_TRACE(testing::PrintToString(tie.series));

@@ -28,7 +28,7 @@ inline std::vector<TieCase> tieCases() {
       {.series = {0.0f, -0.0f}, .min = 0.0f, .max = 0.0f},
       {.series = {-0.0f, 0.0f}, .min = -0.0f, .max = 0.0f},
       {.series = {-0.0f, -0.0f}, .min = -0.0f, .max = 0.0f},
-      {.series = {4.0f, nan}, .min = 4.0f, .max = 4.0f},
+      {.series = {4.0f, nan, 2.0f}, .min = 2.0f, .max = 4.0f},
       {.series = {nan, 1.0f}, .min = nan, .max = 1.0f},
   };
 }

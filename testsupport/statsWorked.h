@@ -1,6 +1,7 @@
 #pragma once
 
 #include <charconv>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,22 @@ inline std::vector<WorkedSeries> workedSeries() {
                  .incMaxDiff = 0.0f,
                  .decMaxDiff = 0.0f},
        .trend = -2.0f},
+      // A comparison with a NaN is false, so a step with a NaN on either side is neither a rise
+      // nor a fall: only 0 to 2 rises. The NaN reaches the mean, and the minimum only from the
+      // first sample.
+      {.name = "NanStepsAreFlat",
+       .series = {1.0f, std::numeric_limits<float>::quiet_NaN(), 0.0f, 2.0f},
+       .stats = {.min = 0.0f,
+                 .max = 2.0f,
+                 .mean = std::numeric_limits<float>::quiet_NaN(),
+                 .incCount = 1,
+                 .decCount = 0,
+                 .incSeqCount = 1,
+                 .decSeqCount = 0,
+                 .diff = 1.0f,
+                 .incMaxDiff = 2.0f,
+                 .decMaxDiff = 0.0f},
+       .trend = -1.0f},
   };
 }
 
