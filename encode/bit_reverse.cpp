@@ -1,7 +1,9 @@
 // bitReverseDemo: prints an input value and its result value, 43 and 43. The program's result
 // is the input unchanged; the reversal it is named after is shown at compile time instead:
-// reverseLow8 mirrors the low 8 bits of a value, and the static_asserts below run it while the
-// program is compiled, so a wrong reversal stops the build.
+// reverseLow8 (bit_reverse.h) mirrors the low 8 bits of a value, and the static_asserts below
+// run it while the program is compiled, so a wrong reversal stops the build.
+
+#include "bit_reverse.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -9,19 +11,6 @@
 #include "closeOutput.h"
 
 namespace {
-
-// Returns the low 8 bits of `value` in reverse order: bit 0 becomes bit 7, bit 1 bit 6, and so
-// on. Each turn shifts the result left and brings in the value's lowest bit, so the bit taken
-// first travels furthest. For 43, 00101011, the bits taken are 1 1 0 1 0 1 0 0, lowest first,
-// and the result grows 1, 11, 110, 1101, 11010, 110101, 1101010, 11010100: 212.
-constexpr std::uint8_t reverseLow8(std::uint32_t value) {
-  std::uint32_t result = 0;
-  for (int bit = 0; bit < 8; ++bit) {
-    result = (result << 1U) | (value & 1U);
-    value >>= 1U;
-  }
-  return static_cast<std::uint8_t>(result);
-}
 
 // Returns whether reversing twice gives every 8-bit value back.
 constexpr bool reversesBack() {
