@@ -11,13 +11,13 @@
 
 // One frame for the serial link, as its 12 bytes lie in memory:
 //
-//   offset  size  field      value in the program
-//        0     4  command    67, 'C' in ASCII: 43 00 00 00, lowest byte first
-//        4     1  separator  a blank, 0x20
-//        5     3  payload    "abc" (61 62 63) with no terminating zero
-//        8     1  cr         carriage return, 0x0d
-//        9     1  lf         line feed, 0x0a
-//       10     2  (padding)  the record's size is a multiple of command's 4-byte alignment
+//     offset  size  field      value in the program
+//          0     4  command    67, 'C' in ASCII: 43 00 00 00, lowest byte first
+//          4     1  separator  a blank, 0x20
+//          5     3  payload    "abc" (61 62 63) with no terminating zero
+//          8     1  cr         carriage return, 0x0d
+//          9     1  lf         line feed, 0x0a
+//         10     2  (padding)  the record's size is a multiple of command's 4-byte alignment
 //
 // All 12 bytes, padding included, are sent. That is what a record's raw image gives, and why
 // real protocols do not send one: another host may order the bytes of `command` otherwise and

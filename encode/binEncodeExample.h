@@ -13,15 +13,15 @@
 
 // The record, as its 48 bytes lie in memory:
 //
-//   offset  size  field        why there
-//        0     4  intValue     the first field starts the record
-//        4     4  floatValue1  a float needs 4-byte alignment: 4 is a multiple of 4
-//        8     4  floatValue2
-//       12     4  (padding)    longValue needs 8-byte alignment, so it cannot start at 12
-//       16     8  longValue    the first multiple of 8 at or past 12, where floatValue2 ends
-//       24    20  text         characters need no alignment
-//       44     4  (padding)    the record's size is a multiple of its alignment, 8, so that
-//                              in an array of records every longValue stays aligned
+//     offset  size  field        why there
+//          0     4  intValue     the first field starts the record
+//          4     4  floatValue1  a float needs 4-byte alignment: 4 is a multiple of 4
+//          8     4  floatValue2
+//         12     4  (padding)    longValue needs 8-byte alignment, so it cannot start at 12
+//         16     8  longValue    the first multiple of 8 at or past 12, where floatValue2 ends
+//         24    20  text         characters need no alignment
+//         44     4  (padding)    the record's size is a multiple of its alignment, 8, so that
+//                                in an array of records every longValue stays aligned
 //
 // The padding belongs to no field, and no store to a field promises to write it, so main zeroes
 // every byte of the record first.

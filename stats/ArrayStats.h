@@ -75,9 +75,9 @@ class ArrayStats {
   // in one unbroken run that ends just before items[nextSlot + capacity]. Capacity 3, after adding
   // 1, 2, 3 and 4 (the 1 is dropped, and nextSlot has come round to 1):
   //
-  //   index   0  1  2  3  4  5
-  //   items   4  2  3  4  2  3
-  //   window     2  3  4          from nextSlot + capacity - count = 1 + 3 - 3 = 1
+  //     index   0  1  2  3  4  5
+  //     items   4  2  3  4  2  3
+  //     window     2  3  4          from nextSlot + capacity - count = 1 + 3 - 3 = 1
   //
   // Before the ring first fills, the window lies in the upper half: after 1 and 2 it starts at
   // 2 + 3 - 2 = 3. The storage is zeroed at construction, so no slot ever holds an
