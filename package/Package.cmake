@@ -1,5 +1,5 @@
 # The Debian package: the programs, stripped, with their manual pages, and the copyright
-# file and the changelog in /usr/share/doc/numbytes. `cmake --workflow --preset package` builds
+# file, the changelog and the lesson pages (site/) in /usr/share/doc/numbytes. `cmake --workflow --preset package` builds
 # it offline; dpkg-shlibdeps (dpkg-dev) and file are needed to fill in its Depends.
 
 file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/changelog newest LIMIT_COUNT 1)
@@ -18,7 +18,7 @@ bytes: level and step statistics over single-precision samples, decimal
 tokens checked as 8-bit values, and the bytes of a serial frame, a record
 of mixed field types and a counted string, printed in hex. Read the source
 to learn, and the output to check your understanding. Each program has a
-manual page.]])
+manual page, and the lessons read as pages in /usr/share/doc/numbytes/html.]])
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
