@@ -36,6 +36,14 @@ READ_OUTPUT = """
 return arguments[0].innerText.replaceAll("\\u2400", "\\u0000");
 """
 
+# How many elements of the class arguments[1] an output holds, and how many of them show a mark:
+# one drawn over the byte, or the NUL's mark in place of it.
+MARKED = """
+const all = [...arguments[0].querySelectorAll("." + arguments[1])];
+return [all.length, all.filter((e) => getComputedStyle(e, "::before").content !== "none"
+                                      || e.textContent === "\\u2400").length];
+"""
+
 # The colours of an element and of everything inside it, in order.
 COLOURS = """
 const style = (e) => getComputedStyle(e);
@@ -123,13 +131,14 @@ class Outputs(Site):
                 else:
                     self.assertRegex(shown.decode(),
                                      r"\AarrayStats begin\.\.\.\n(Exec\.\.\.\d+\n){3}\Z")
-                # Each tab and trailing blank carries its mark, and the legend names each kind.
-                marks = self.script("""
-                    return [...arguments[0].querySelectorAll('.tab, .blank')].map(
-                        (e) => getComputedStyle(e, '::before').content);""", output)
-                self.assertNotIn("none", marks)
-                kinds = {kind for kind, byte in (("tab", b"\t"), ("blank", b" \n"),
-                                                 ("nul", b"\0")) if byte in shown}
+                # Each tab, trailing blank and NUL carries its mark, and the legend names each
+                # kind that the output holds.
+                hidden = {"tab": shown.count(b"\t"), "nul": shown.count(b"\0"),
+                          "blank": sum(len(line) - len(line.rstrip(b" "))
+                                       for line in shown.split(b"\n"))}
+                for kind, count in hidden.items():
+                    self.assertEqual(self.script(MARKED, output, kind), [count, count], kind)
+                kinds = {kind for kind, count in hidden.items() if count}
                 legend = {element.get_attribute("data-kind") for element in
                           self.browser.find_elements(By.CSS_SELECTOR, ".legend dt")}
                 self.assertEqual(legend, kinds)
