@@ -1,4 +1,5 @@
-find_program(GCOVR gcovr REQUIRED)
+find_program(GCOVR gcovr)
+need(GCOVR COVERAGE gcovr)
 
 # The target `coverage` reports, after the tests of a --coverage build have run, which lines and
 # branches of the programs' own code (output/, stats/ and encode/, tests left out) they reached,

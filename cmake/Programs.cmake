@@ -13,8 +13,9 @@
 # program's checks: add_golden_test for a program that ends, add_write_error_tests for every one.
 #
 # A program named in REFUSED_PROGRAMS (set by cmake/CrossToolchain.cmake for a target whose
-# layout differs) is left out of the build, the install and the package, and with BUILD_TESTING
-# its one check, <name>.refused, requires that building it stops at a static_assert.
+# layout differs) is left out of the build, the install, the package and the list of programs,
+# and with BUILD_TESTING its one check, <name>.refused, requires that building it stops at a
+# static_assert; its units are not declared, so its unit tests are left out too.
 function(add_program name)
   cmake_parse_arguments(PARSE_ARGV 1 arg "RUNS_UNTIL_KILLED" "EXPECTED" "SOURCES")
   if(arg_RUNS_UNTIL_KILLED AND arg_EXPECTED)
@@ -34,11 +35,6 @@ function(add_program name)
   else()
     file(RELATIVE_PATH expected ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/${arg_EXPECTED})
   endif()
-  list(TRANSFORM arg_SOURCES PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/ OUTPUT_VARIABLE sources)
-  set_property(GLOBAL APPEND PROPERTY PROGRAMS ${name})
-  set_property(GLOBAL PROPERTY ${name}_EXPECTED ${expected})
-  set_property(GLOBAL PROPERTY ${name}_SOURCES ${sources})
-
   add_executable(${name} ${arg_SOURCES})
   target_link_libraries(${name} PRIVATE closeOutput)
   if(name IN_LIST REFUSED_PROGRAMS)
@@ -48,6 +44,10 @@ function(add_program name)
     endif()
     return()
   endif()
+  list(TRANSFORM arg_SOURCES PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/ OUTPUT_VARIABLE sources)
+  set_property(GLOBAL APPEND PROPERTY PROGRAMS ${name})
+  set_property(GLOBAL PROPERTY ${name}_EXPECTED ${expected})
+  set_property(GLOBAL PROPERTY ${name}_SOURCES ${sources})
   install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install_gzipped(${page} ${CMAKE_INSTALL_MANDIR}/man1)
   if(arg_RUNS_UNTIL_KILLED)
@@ -100,8 +100,14 @@ function(write_program_list file)
 endfunction()
 
 # add_unit_test(<name> <library>...) builds the GoogleTest runner <name> from <name>.cpp and
-# registers its tests with CTest.
+# registers its tests with CTest, unless a program it tests is refused here (its units are not
+# declared).
 function(add_unit_test name)
+  foreach(library IN LISTS ARGN)
+    if(library MATCHES "_units$" AND NOT TARGET ${library})
+      return()
+    endif()
+  endforeach()
   add_executable(${name} ${name}.cpp)
   target_link_libraries(${name} PRIVATE ${ARGN} testsupport GTest::gtest_main)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)

@@ -25,7 +25,7 @@
 struct usartFrame {
   std::int32_t command;
   char separator;
-  NONSTRING char payload[3];  // no terminating zero: NONSTRING, set by the build, says so
+  char payload[3];  // three characters and no terminating zero
   char cr;
   char lf;
 };
