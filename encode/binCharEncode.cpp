@@ -13,10 +13,10 @@ void printString(countedString text) {
   std::printf("%d\n", text.length);
   for (std::int32_t i = 0; i < text.length; ++i) {
     // Plain char is signed on x86 but unsigned on the ARM, POWER, RISC-V and s390x targets of the
-    // README's table of architectures, so the byte 0x80 read as char would widen to -128 on one and
-    // to 128 on the other. Reading it as signed char makes the sign the same on every target: 0x80
-    // becomes -128, whose int bits print as ffffff80, and 0x61 ('a') stays 97, printed 61. (Read
-    // as unsigned char, 0x80 would print 80.)
+    // table of architectures (in the README), so the byte 0x80 read as char would widen to -128 on
+    // one and to 128 on the other. Reading it as signed char makes the sign the same on every
+    // target: 0x80 becomes -128, whose int bits print as ffffff80, and 0x61 ('a') stays 97,
+    // printed 61. (Read as unsigned char, 0x80 would print 80.)
     const int widened = static_cast<signed char>(text.data[i]);
     // Widening a negative value copies its sign bit into every new high bit (two's complement),
     // so -128, 0x80 in 8 bits, is 0xffffff80 in 32. %x takes an unsigned int; the conversion

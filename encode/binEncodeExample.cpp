@@ -31,8 +31,9 @@ int dumpRecordCopy(const mixedRecord& record) {
 }
 
 int main() {
-  // memset writes all 48 bytes, the padding too, which no store to a field promises to write,
-  // so offsets 12-15 and 44-47 print 00.
+  // memset writes all 48 bytes, the padding too, which no store to a field promises to write.
+  // Nor does any rule promise that the stores below leave the padding alone, but compilers do,
+  // and the output tests check it on every target: offsets 12-15 and 44-47 print 00.
   mixedRecord record;
   std::memset(&record, 0, sizeof record);
 
@@ -40,7 +41,8 @@ int main() {
   record.intValue = 101;
 
   // A float is a sign bit, 8 exponent bits (stored plus 127) and 23 fraction bits:
-  // value = (-1)^sign * 1.fraction * 2^(exponent - 127).
+  // value = (-1)^sign * 1.fraction * 2^(exponent - 127), for a normal float, whose stored exponent
+  // is 1 to 254 (0 is kept for zero and the subnormals, 255 for infinities and NaNs).
   // 3.142 = 1.571 * 2^1: sign 0, exponent 128 (0x80), fraction 0.571 * 2^23 = 4789895.168,
   // rounded 4789895, 0x491687.
   // 0 10000000 1001001 00010110 10000111, regrouped in fours (0100 0000 0100 1001 ...), is

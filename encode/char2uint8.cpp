@@ -15,8 +15,8 @@ std::int32_t scanByteList(char (&line)[LINE_SIZE], std::uint8_t (&code)[CODE_SLO
   std::int32_t count = 0;
   // strtok writes a zero over the blank that ends each token (the last one ends at the line's
   // own zero), so the line is changed as it is read, and it remembers in hidden state where to go
-  // on: the later calls pass nullptr. That state is one for the whole program, so no two scans may
-  // interleave (strtok_r, from POSIX, takes the state as an argument instead).
+  // on: the later calls pass nullptr. In glibc that state is one for the whole program, so no two
+  // scans may interleave (strtok_r, from POSIX, takes the state as an argument instead).
   for (char* token = std::strtok(line, " "); token != nullptr; token = std::strtok(nullptr, " ")) {
     char* end = nullptr;
     // strtol skips leading white space (a tab, say; blanks never reach it, they split tokens)
@@ -52,7 +52,8 @@ int main() {
   // The rest of the 300 bytes are zero, so the text ends after "00".
   char line[LINE_SIZE] = "32 128 255 256 00";
   // Zeroed, so the slot of a rejected token lists 0: 256's slot, position 3, prints 0, just as
-  // the accepted "00" at position 4 does. Only the message tells them apart.
+  // the accepted "00" at position 4 does. The message says that a token was rejected, not which
+  // one: only the line tells them apart.
   std::uint8_t code[CODE_SLOTS] = {};
   const std::int32_t count = scanByteList(line, code);
   // "UINT8_LEN ERR" has no newline, so the listing's first line continues it.

@@ -2,7 +2,9 @@
 
 // The check each program that ends makes last: that its output could be written. printf and
 // friends buffer what they print, so a full disk or a closed output often shows only when the
-// buffer is flushed, and a program that never looks exits 0 having lost its output.
+// buffer is flushed, and a program that never looks exits 0 having lost its output. (A pipe
+// whose reader has gone raises SIGPIPE at that write instead, which ends the program unless it
+// is ignored; ignored, the write fails as the others do.)
 
 #include <cstdio>
 

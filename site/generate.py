@@ -7,7 +7,8 @@ expected output, the programs to run and the folder to write. Each unit is cut i
 a run of comment lines (the prose, Markdown) and the code lines after it, so that each comment
 stands beside the code it explains; the code is highlighted by Pygments with the line numbers of
 the file. The index takes its text from the README, the reading order included, and the
-pictures are drawn from what the picture program prints. Nothing on a page is typed here.
+pictures are drawn from what the picture program prints. No fact about the programs is typed
+here.
 """
 
 import html
@@ -37,25 +38,33 @@ PICTURES = {
     "secondSampler": ["store"],
 }
 
-# What a terminal hides in an output, and the mark that shows it: a tab and a trailing blank
-# keep their byte, with the mark drawn over it by the stylesheet; the NUL byte, which HTML
-# cannot hold, is replaced by its mark.
+# What a terminal hides in an output, as the legend names it. A tab and a trailing blank keep
+# their byte, with a mark that the stylesheet draws over it; the NUL byte, which HTML cannot
+# hold, is replaced by NUL_MARK, as C++ writes it.
 HIDDEN = {
-    "tab": ("→", "a tab, which a terminal shows as blanks up to the next multiple of 8 columns"),
-    "blank": ("·", "a blank at the end of a line"),
-    "nul": ("␀", "the NUL byte, 0x00, which a terminal shows as nothing"),
+    "tab": "a tab, which a terminal shows as blanks up to the next multiple of 8 columns",
+    "blank": "a blank at the end of a line",
+    "nul": "the NUL byte, 0x00, which a terminal shows as nothing",
 }
+NUL_MARK = "\\0"
 
 
 def prose(lines):
-    """The Markdown of a run of // comment lines, rendered."""
+    """A run of // comment lines, rendered as Markdown. A comment is text, not HTML, and its `*`
+    is C++'s (a pointer's target, a product), never emphasis, but inside a `code span`."""
     text = "\n".join(re.sub(r"^\s*// ?", "", line) for line in lines)
-    return markdown.markdown(text)
+    text = "`".join(part if inside % 2 else part.replace("*", "\\*")
+                    for inside, part in enumerate(text.split("`")))
+    reader = markdown.Markdown()
+    reader.preprocessors.deregister("html_block")
+    reader.inlinePatterns.deregister("html")
+    return reader.convert(text)
 
 
 def segments(path):
     """The unit at `path` as segments: each run of whole-line comments, rendered, beside the code
-    lines up to the next such run, each code line as (its number in the file, its HTML)."""
+    lines up to the next such run, each code line as (its number in the file, its HTML). A run
+    that a blank line parts from the code after it stands alone, with no code."""
     text = path.read_text()
     lexer = pygments.lexers.CppLexer(stripnl=False, ensurenl=False)
     # The formatter closes every span at the end of its line, so the lines can be cut apart.
@@ -66,9 +75,11 @@ def segments(path):
         if line.lstrip().startswith("//"):
             comment.append(line)
             continue
-        if comment or not result:
+        if comment and not line.strip():
+            result += [{"prose": prose(comment), "code": []}, {"prose": "", "code": []}]
+        elif comment or not result:
             result.append({"prose": prose(comment) if comment else "", "code": []})
-            comment = []
+        comment = []
         result[-1]["code"].append((number, lit))
     if comment:
         result.append({"prose": prose(comment), "code": []})
@@ -93,7 +104,7 @@ def visible(output):
             kind = {"\t": "tab", "\0": "nul"}.get(byte)
             if kind:
                 used.add(kind)
-                mark = HIDDEN["nul"][0] if kind == "nul" else byte
+                mark = NUL_MARK if kind == "nul" else byte
                 parts.append(f'<span class="{kind}">{mark}</span>')
             else:
                 parts.append(html.escape(byte))
@@ -101,7 +112,8 @@ def visible(output):
             used.add("blank")
         parts.append('<span class="blank"> </span>' * trailing)
         lines.append("".join(parts))
-    legend = [(kind, *HIDDEN[kind]) for kind in HIDDEN if kind in used]
+    legend = [(kind, NUL_MARK if kind == "nul" else " ", HIDDEN[kind])
+              for kind in HIDDEN if kind in used]
     return "\n".join(lines), legend
 
 
@@ -226,7 +238,7 @@ def main():
     for number, (name, idea, opened) in enumerate(order):
         program = programs[name]
         files = []
-        for unit in program["sources"]:
+        for unit in program["sources"]:  # the program's main unit first
             for path in (pathlib.Path(unit).with_suffix(".h"), pathlib.Path(unit)):
                 if path.exists():
                     files.append({"name": str(path.relative_to(source)), "segments": segments(path)})

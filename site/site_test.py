@@ -30,10 +30,10 @@ SOURCE = pathlib.Path(MANIFEST["source"])
 SHOTS = HTML.parent / "screenshots"
 PAGES = ["index"] + sorted(MANIFEST["programs"])
 
-# The output as a page shows it, with the NUL's mark read back as the byte: a tab and a
-# trailing blank keep their own byte under their marks.
+# The output as a page shows it, with the NUL's mark read back as the byte (no output holds a
+# backslash of its own): a tab and a trailing blank keep their own byte under their marks.
 READ_OUTPUT = """
-return arguments[0].innerText.replaceAll("\\u2400", "\\u0000");
+return arguments[0].innerText.replaceAll("\\\\0", "\\u0000");
 """
 
 # How many elements of the class arguments[1] an output holds, and how many of them show a mark:
@@ -41,7 +41,7 @@ return arguments[0].innerText.replaceAll("\\u2400", "\\u0000");
 MARKED = """
 const all = [...arguments[0].querySelectorAll("." + arguments[1])];
 return [all.length, all.filter((e) => getComputedStyle(e, "::before").content !== "none"
-                                      || e.textContent === "\\u2400").length];
+                                      || e.textContent === "\\\\0").length];
 """
 
 # The colours of an element and of everything inside it, in order.
@@ -127,6 +127,7 @@ class Outputs(Site):
                 output = self.browser.find_element(By.CSS_SELECTOR, "pre.output")
                 shown = self.script(READ_OUTPUT, output).encode("latin-1")
                 if program["expected"]:
+                    self.assertNotIn(b"\\", (SOURCE / program["expected"]).read_bytes())
                     self.assertEqual(shown, (SOURCE / program["expected"]).read_bytes())
                 else:
                     self.assertRegex(shown.decode(),

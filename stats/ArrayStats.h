@@ -54,7 +54,8 @@ class ArrayStats {
   // The largest sample held, floored at 0.0: 0.0 when no sample is above 0.0 or none is held.
   [[nodiscard]] float max() const;
 
-  // The mean of the samples held, added oldest first in single precision; NaN when empty.
+  // The mean of the samples held, added oldest first in single precision; NaN when empty (IEEE-754
+  // floats give it for 0.0 / 0.0).
   [[nodiscard]] float avg() const;
 
   // Fills *out with the statistics of the samples held, oldest first. An empty store reads

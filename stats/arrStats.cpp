@@ -89,8 +89,8 @@ float computeAvg(const float* values, std::uint8_t count) {
 
 void computeArrStats(const float* values, std::int32_t count, arrStatResult* out) {
   // Built in a local and stored once at the end: as far as the compiler can tell, `out` might
-  // point into the samples, so fields stored through it in the loop would be read back at every
-  // step.
+  // point into the samples, so each float field stored through it inside the loop would have to
+  // reach memory at every step, and the samples be read again after it.
   arrStatResult result = {};
   if (count < 1) {
     *out = result;
@@ -135,11 +135,11 @@ void computeArrStats(const float* values, std::int32_t count, arrStatResult* out
 }
 
 void printSeriesReport(const float* values, std::int32_t count, const arrStatResult& stats) {
-  // A float given to printf arrives as a double: passed through `...`, it is promoted (the casts
-  // say so, as -Wdouble-promotion asks). The promotion is exact, and %f then rounds to six
-  // decimals. An odd multiple of 1/128 has seven decimals ending in 5 (1/128 is 0.0078125), so
-  // 11 of the 18 samples meet an exact tie, and glibc rounds a tie to even: 101385.7109375
-  // prints as 101385.710938 and 101390.1015625 as 101390.101562.
+  // A float given to printf arrives as a double: as one of printf's variable arguments it is
+  // promoted (the casts say so, as -Wdouble-promotion asks). The promotion is exact, and %f then
+  // rounds to six decimals. An odd multiple of 1/128 has seven decimals ending in 5 (1/128 is
+  // 0.0078125), so 11 of the 18 samples meet an exact tie, and glibc rounds a tie to even:
+  // 101385.7109375 prints as 101385.710938 and 101390.1015625 as 101390.101562.
   for (std::int32_t i = 0; i < count; ++i) {
     std::printf("%d \t %f \n", i, static_cast<double>(values[i]));
   }

@@ -32,7 +32,8 @@ float computeMin(const float* values, std::uint8_t count);
 float computeMax(const float* values, std::uint8_t count);
 
 // Returns the mean of the first `count` samples, added in index order with every sum rounded to
-// single precision. An empty series yields NaN (0.0 / 0.0).
+// single precision (32-bit x86 may keep it wider: see seriesReport(1)). An empty series yields
+// NaN, which IEEE-754 floats give for 0.0 / 0.0.
 float computeAvg(const float* values, std::uint8_t count);
 
 // Fills *out with the statistics of the first `count` samples; every field covers the whole
