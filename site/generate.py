@@ -124,14 +124,12 @@ def byte_map(record):
     for number, field in enumerate(record["fields"]):
         for offset in range(field["offset"], field["offset"] + field["size"]):
             part[offset] = (f"field{number}", field["name"], field["offset"], field["size"])
-    offset = 0
-    while offset < record["size"]:
+    for offset in range(record["size"]):
         end = offset
         while end < record["size"] and end not in part:
             end += 1
         for padding in range(offset, end):
             part[padding] = ("padding", "padding", offset, end - offset)
-        offset = max(end, offset + 1)
     cells, parts = [], []
     for offset, byte in enumerate(record["bytes"]):
         kind, name, start, size = part[offset]
@@ -161,8 +159,9 @@ def drawn(pictures, written):
     for row, text in zip(pictures["series"], written, strict=True):
         stored, spacing = Decimal(row["stored"]), Decimal(row["spacing"])
         steps = (Decimal(text) - int(stored)) / spacing
-        row.update(written=text, error=format((stored - Decimal(text)).normalize(), "+f"), per=int(1 / spacing),
-                   steps=int(Decimal(row["steps"])), low=int(steps), at=float(steps % 1))
+        row.update(written=text, error=format((stored - Decimal(text)).normalize(), "+f"),
+                   per=int(1 / spacing), steps=int(Decimal(row["steps"])), low=int(steps),
+                   at=float(steps % 1))
     return dict(pictures, frame=byte_map(pictures["frame"]), record=byte_map(record))
 
 
@@ -220,11 +219,12 @@ def main():
         sampler.kill()
     for leftover in (f"faketime_shm_{sampler.pid}", f"sem.faketime_sem_{sampler.pid}"):
         pathlib.Path("/dev/shm", leftover).unlink(missing_ok=True)
+    if run.count(b"\n") != 4:
+        sys.exit(f"generate.py: the sampler printed {run!r}, not four lines")
 
     env = jinja2.Environment(loader=jinja2.FileSystemLoader(HERE / "templates"),
                              autoescape=True, trim_blocks=True, lstrip_blocks=True,
                              undefined=jinja2.StrictUndefined)
-    inline = lambda text: markdown.markdown(text)[3:-4]  # without its <p>
     out.mkdir(parents=True, exist_ok=True)
     index = markdown.markdown(readme["Reading order"], extensions=["tables"])
     for name, _, _ in order:
@@ -251,7 +251,8 @@ def main():
             ran = manifest["samplerRun"]
         shown, legend = visible(output)
         (out / f"{name}.html").write_text(env.get_template("program.html.j2").render(
-            name=name, number=number + 1, idea=inline(idea), opened=opened, files=files,
+            name=name, number=number + 1, idea=markdown.markdown(idea)[3:-4],  # without <p>
+            opened=opened, files=files,
             output=shown, legend=legend, ran=ran,
             pictures={key: pictures[key] for key in PICTURES.get(name, [])},
             previous=order[number - 1][0] if number > 0 else None,
