@@ -15,6 +15,7 @@ struct countedString {
 
 // Prints `text.length` with "%d\n", then each of the first `length` bytes of `text.data` as a
 // hex cell "%x \t" of the byte sign-widened to int (0x80 prints as ffffff80) and a character
-// cell "%c \t", the zero byte written raw. A length of 0 or below prints only the length line.
-// Nothing follows the last cell.
+// cell "%c \t", the zero byte written raw. `text.data` must hold at least `length` bytes: the
+// length is all that printString knows of them. A length of 0 or below prints only the length
+// line. Nothing follows the last cell.
 void printString(countedString text);

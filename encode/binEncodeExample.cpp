@@ -32,8 +32,8 @@ int dumpRecordCopy(const mixedRecord& record) {
 
 int main() {
   // memset writes all 48 bytes, the padding too, which no store to a field promises to write.
-  // Nor does any rule promise that the stores below leave the padding alone, but compilers do,
-  // and the output tests check it on every target: offsets 12-15 and 44-47 print 00.
+  // Nor does any rule promise that the stores below leave the padding alone, but the compilers used
+  // here do, and the output tests check it on every target: offsets 12-15 and 44-47 print 00.
   mixedRecord record;
   std::memset(&record, 0, sizeof record);
 

@@ -25,7 +25,7 @@
 //
 // The padding belongs to no field, and no store to a field promises to write it, so main zeroes
 // every byte of the record first (and no rule promises that the stores to the fields leave the
-// padding alone either: compilers do).
+// padding alone either: the compilers used here do).
 struct mixedRecord {
   std::int32_t intValue;
   float floatValue1;

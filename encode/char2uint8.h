@@ -28,5 +28,6 @@ static_assert(LINE_SIZE / 2 <= CODE_SLOTS, "a line may hold more tokens than the
 // without a zero byte is read as its first LINE_SIZE - 1 bytes.
 std::int32_t scanByteList(char (&line)[LINE_SIZE], std::uint8_t (&code)[CODE_SLOTS]);
 
-// Prints "code[i] = value\n" for the positions i = 0 .. count-1.
+// Prints "code[i] = value\n" for the positions i = 0 .. count-1; `count` is at most CODE_SLOTS,
+// as scanByteList's count always is.
 void printByteList(const std::uint8_t (&code)[CODE_SLOTS], std::int32_t count);

@@ -4,7 +4,7 @@
 // friends buffer what they print, so a full disk or a closed output often shows only when the
 // buffer is flushed, and a program that never looks exits 0 having lost its output. (A pipe
 // whose reader has gone raises SIGPIPE at that write instead, which ends the program unless it
-// is ignored; ignored, the write fails as the others do.)
+// is ignored, blocked or caught; then the write fails as the others do.)
 
 #include <cstdio>
 
@@ -14,7 +14,7 @@ int reportWriteError(const char* program, int error);
 
 // Flushes and closes `stream`, and returns EXIT_SUCCESS when every write to it, the flush and
 // the close succeeded: the system took every byte (whether a disk or a reader then gets them is
-// beyond what a program can see). Otherwise (a write failed now or earlier, or the close
+// beyond what fflush and fclose can tell). Otherwise (a write failed now or earlier, or the close
 // failed) reports the error as reportWriteError does and returns EXIT_FAILURE. The stream is
 // closed either way.
 int closeOutput(std::FILE* stream, const char* program);

@@ -1,6 +1,6 @@
 // ArrayStats: a store of the newest samples whose statistics follow computeArrStats' rules, kept
-// as a ring written twice over so that the samples held always lie side by side (the picture is
-// in ArrayStats.h).
+// as a ring written twice over so that the samples held always lie side by side (drawn in
+// ArrayStats.h).
 
 #include "ArrayStats.h"
 

@@ -2,7 +2,7 @@
 
 // ArrayStats, the sample store of secondSampler: it keeps the newest samples, up to a capacity
 // fixed at construction, and computes over them the same statistics as arrStats.h, plus a trend.
-// secondSampler does not print the statistics.
+// secondSampler never asks for the statistics; its tests and the lesson pages do.
 // Not to be confused with arrStats (seriesReport) or arrayStats (secondSampler's main).
 
 #include <cstddef>
@@ -59,7 +59,7 @@ class ArrayStats {
   [[nodiscard]] float avg() const;
 
   // Fills *out with the statistics of the samples held, oldest first. An empty store reads
-  // nothing and leaves every field of *out 0.
+  // nothing and sets every field of *out to 0.
   void stats(arrStat* out) const;
 
  private:

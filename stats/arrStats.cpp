@@ -2,7 +2,7 @@
 // single precision. The lesson is what a float does to such numbers: each sample, and the mean
 // too, is held to the nearest 1/128, so most printed values are not the decimals written in the
 // source (101389.0f is the one exact sample), and a sum kept in a float is rounded again to the
-// floats' spacing after every addition.
+// floats' spacing after every addition (which this series' mean does not show: see avgOf).
 
 #include "arrStats.h"
 
@@ -14,8 +14,8 @@
 
 namespace {
 
-// The reducers' loops take a 32-bit count: the public reducers' 8-bit count would cut a longer
-// series short when computeArrStats summarises it.
+// The reducers' loops take a 32-bit count: the public reducers' 8-bit count would wrap a longer
+// series' count (300 becomes 44) when computeArrStats summarises it.
 
 // The minimum is seeded from the first sample, so it is always one of the samples.
 float minOf(const float* values, std::int32_t count) {
@@ -46,15 +46,15 @@ float maxOf(const float* values, std::int32_t count) {
 }
 
 // The sum is a float, so every addition rounds to the floats' spacing at the sum's size, which
-// doubles at each power of two it passes. A sum is exact only where it lands on that spacing:
-// the first two samples make 202775.8125, past 2^17 where floats are 1/64 apart, exact because
-// 91/128 + 13/128 = 104/128 is a multiple of 1/64; the third sum, 304164.109375, past 2^18 where
-// they are 1/32 apart, rounds to 304164.125; from the 11th, past 2^20, they are 1/8 apart. The
-// sum ends at 1824774.125, not the exact 1824774.1484375, an error too small, divided by 18, to
-// reach another float: the mean prints as 101376.343750 either way, the exact mean of the stored
-// samples (101376.341580) held to the nearest 1/128. Try it: over 16777216, 1, 1 the mean is
-// 5592405.5, not 5592406, as 16777216 + 1 rounds back to 16777216 (32-bit x86 may differ: see
-// the NOTES of seriesReport(1)).
+// doubles at each power of two it passes. A sum is exact only where it lands on that spacing: the
+// first two samples make 202775.8125, past 2^17 where floats are 1/64 apart, exact because 91/128 +
+// 13/128 = 104/128 is a multiple of 1/64; the third sum, 304164.109375, past 2^18 where they are
+// 1/32 apart, lies half-way between 304164.09375 and 304164.125 and rounds to the even one,
+// 304164.125; from the 11th, past 2^20, they are 1/8 apart. The sum ends at 1824774.125, not the
+// exact 1824774.1484375, an error too small, divided by 18, to reach another float: the mean prints
+// as 101376.343750 either way, the exact mean of the stored samples (101376.341580) held to the
+// nearest 1/128. Try it: over 16777216, 1, 1 the mean is 5592405.5, not 5592406, as 16777216 + 1
+// rounds back to 16777216 (32-bit x86 may differ: see the NOTES of seriesReport(1)).
 float avgOf(const float* values, std::int32_t count) {
   float sum = 0.0f;
   for (std::int32_t i = 0; i < count; ++i) {

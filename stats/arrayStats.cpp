@@ -52,7 +52,7 @@ int runSampler() {
     // clock_nanosleep(CLOCK_REALTIME, TIMER_ABSTIME, ...); this program is meant to poll.
     if (schedule.isDue(std::time(nullptr))) {
       // The printed time is a second reading of the clock, taken after the due test: if the
-      // second rolled over in between, it shows one second past the due mark.
+      // second rolled over in between, it shows a later second than the due test saw.
       // The output is line-buffered (see main), so the newline sends the line and a failed write
       // shows in the second printf's result: a dead output ends the sampler.
       if (std::printf("Exec...") < 0 ||
@@ -61,7 +61,8 @@ int runSampler() {
       }
       // rand() is never seeded, so every run draws the same samples: glibc's first is
       // 1804289383, stored as the float 1804289408 (floats from 2^30 to 2^31 are 128 apart). Try
-      // it: print store.avg() after the add; after the first sample it is 1804289408.000000.
+      // it: print static_cast<double>(store.avg()) with %f after the add; after the first sample
+      // it is 1804289408.000000.
       store.add(static_cast<float>(std::rand()));
     }
   }
