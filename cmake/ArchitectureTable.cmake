@@ -6,12 +6,7 @@
 
 file(STRINGS /etc/os-release release REGEX "^VERSION_ID=")
 string(REGEX REPLACE "^VERSION_ID=\"?([0-9]+).*" "\\1" release "${release}")
-if(CMAKE_CROSSCOMPILING)
-  set(arch "$ENV{DEB_HOST_ARCH}")
-else()
-  execute_process(COMMAND dpkg --print-architecture OUTPUT_VARIABLE arch
-    OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-endif()
+set(arch "${ARCHITECTURE}")
 
 if(NOT release MATCHES "^(12|13)$" OR arch STREQUAL "")
   message(STATUS "Not Debian 12 or 13: README.md's table of architectures is not checked")

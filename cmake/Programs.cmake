@@ -12,7 +12,7 @@
 # a main of its own; it is built only for what links it. With BUILD_TESTING it declares the
 # program's checks: add_golden_test for a program that ends, add_write_error_tests for every one.
 #
-# A program named in REFUSED_PROGRAMS (set by cmake/CrossToolchain.cmake for a target whose
+# A program named in REFUSED_PROGRAMS (set from cmake/Architectures.cmake for a target whose
 # layout differs) is left out of the build, the install, the package and the list of programs,
 # and with BUILD_TESTING its one check, <name>.refused, requires that building it stops at a
 # static_assert; its units are not declared, so its unit tests are left out too.
@@ -114,7 +114,7 @@ function(add_unit_test name)
 endfunction()
 
 # add_refusal_test(<program>) declares <program>.refused, which builds <program> and requires the
-# build to fail, its first error a failed static_assert in <program>'s own sources.
+# build to fail, its first error a failed static_assert in a file of <program>'s folder.
 function(add_refusal_test program)
   add_test(NAME ${program}.refused
     COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR} -DTARGET=${program}
