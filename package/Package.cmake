@@ -15,8 +15,9 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_PACKAGE_DESCRIPTION [[
 Small, stand-alone programs, each showing one way of handling numbers and
 bytes: level and step statistics over single-precision samples, decimal
-tokens checked as 8-bit values, and the bytes of a serial frame, a record
-of mixed field types and a counted string, printed in hex. Read the source
+tokens checked as 8-bit values, the bytes of a serial frame, a record of
+mixed field types and a counted string, printed in hex, and a value whose
+bit reversal is checked as it compiles. Read the source
 to learn, and the output to check your understanding. Each program has a
 manual page, and the lessons read as pages in /usr/share/doc/numbytes/html.]])
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -7,17 +7,20 @@ expected output, the programs to run and the folder to write. Each unit is cut i
 a run of comment lines (the prose, Markdown) and the code lines after it, so that each comment
 stands beside the code it explains; the code is highlighted by Pygments with the line numbers of
 the file. The index takes its text from the README, the reading order included, and the
-pictures are drawn from what the picture program prints. No fact about the programs is typed
-here.
+pictures are drawn from what the picture program prints. What a page shows of a program comes
+from its sources, its output and its compiled code; this file names only which pictures belong
+to which program, and where the series is written.
 """
 
 import html
 import json
 import pathlib
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
+import threading
 from decimal import Decimal
 
 import jinja2
@@ -71,7 +74,8 @@ def segments(path):
     code = pygments.highlight(text, lexer, pygments.formatters.HtmlFormatter(nowrap=True))
     result = []
     comment = []
-    for number, (line, lit) in enumerate(zip(text.split("\n"), code.split("\n")), start=1):
+    for number, (line, lit) in enumerate(zip(text.split("\n"), code.split("\n"), strict=True),
+                                         start=1):
         if line.lstrip().startswith("//"):
             comment.append(line)
             continue
@@ -93,13 +97,14 @@ def segments(path):
 
 
 def visible(output):
-    """The bytes of an output as HTML, what a terminal hides marked, and the marks it uses."""
+    """The bytes of an output as HTML, what a terminal hides marked, and the marks it uses. Each
+    line is numbered, so that a line that wraps on a narrow screen shows as one."""
     used = set()
     lines = []
-    for line in output.split(b"\n"):
+    for number, line in enumerate(output.split(b"\n"), start=1):
         body = line.rstrip(b" ")
         trailing = len(line) - len(body)
-        parts = []
+        parts = [f'<span class="ln" data-n="{number}"></span>' if line else ""]
         for byte in body.decode("latin-1"):
             kind = {"\t": "tab", "\0": "nul"}.get(byte)
             if kind:
@@ -211,22 +216,30 @@ def main():
                                           capture_output=True, text=True).stdout)
     series = next(p for p in programs["seriesReport"]["sources"] if p.endswith("arrStats.cpp"))
     pictures = drawn(facts, written_series(pathlib.Path(series)))
-    # The sampler runs until killed: its first lines are read, then it is stopped. libfaketime
-    # leaves its shared memory behind when its process is killed.
+    # The sampler runs until killed: its first lines are read, then it is stopped, after ten
+    # seconds at the latest. Its lines must show the fake clock. libfaketime leaves its shared
+    # memory behind when its process is killed.
     with subprocess.Popen(manifest["sampler"], stdout=subprocess.PIPE,
                           stderr=subprocess.DEVNULL) as sampler:
+        deadline = threading.Timer(10, sampler.kill)
+        deadline.start()
         run = b"".join(sampler.stdout.readline() for _ in range(4))
         sampler.kill()
+        deadline.cancel()
     for leftover in (f"faketime_shm_{sampler.pid}", f"sem.faketime_sem_{sampler.pid}"):
         pathlib.Path("/dev/shm", leftover).unlink(missing_ok=True)
-    if run.count(b"\n") != 4:
-        sys.exit(f"generate.py: the sampler printed {run!r}, not four lines")
+    times = [int(time) for time in re.findall(rb"^Exec\.\.\.(\d+)$", run, flags=re.M)]
+    if len(times) != 3 or not all(0 < time - manifest["samplerStart"] < 10 for time in times):
+        sys.exit(f"generate.py: the sampler printed {run!r}, not three samples on the fake clock")
 
     env = jinja2.Environment(loader=jinja2.FileSystemLoader(HERE / "templates"),
                              autoescape=True, trim_blocks=True, lstrip_blocks=True,
                              undefined=jinja2.StrictUndefined)
-    out.mkdir(parents=True, exist_ok=True)
-    index = markdown.markdown(readme["Reading order"], extensions=["tables"])
+    shutil.rmtree(out, ignore_errors=True)  # no page of an earlier build stays behind
+    out.mkdir(parents=True)
+    # The reading order's table, as the README has it: the rest of that section is the README's.
+    table = "\n".join(line for line in readme["Reading order"].splitlines() if line.startswith("|"))
+    index = markdown.markdown(table, extensions=["tables"])
     for name, _, _ in order:
         index = index.replace(f"<td><code>{name}</code></td>",
                               f'<td><a href="{name}.html"><code>{name}</code></a></td>')
@@ -237,11 +250,13 @@ def main():
 
     for number, (name, idea, opened) in enumerate(order):
         program = programs[name]
-        files = []
-        for unit in program["sources"]:  # the program's main unit first
-            for path in (pathlib.Path(unit).with_suffix(".h"), pathlib.Path(unit)):
-                if path.exists():
-                    files.append({"name": str(path.relative_to(source)), "segments": segments(path)})
+        # The file that the reading order opens first, then the program's units, header first.
+        paths = [path for unit in program["sources"]
+                 for path in (pathlib.Path(unit).with_suffix(".h"), pathlib.Path(unit))
+                 if path.exists()]
+        paths.sort(key=lambda path: path != source / opened)
+        files = [{"name": str(path.relative_to(source)), "segments": segments(path)}
+                 for path in paths]
         if program["expected"]:
             output = (source / program["expected"]).read_bytes()
             ran = (f"byte for byte the file <code>{program['expected']}</code>, which the tests "

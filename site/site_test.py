@@ -191,7 +191,7 @@ class DarkAndLinks(Site):
                                  for colours in self.script(COLOURS, picture)])
                 light, dark = seen
                 self.assertNotEqual(light[0], dark[0])
-                for before, after in zip(light[1:], dark[1:]):
+                for before, after in zip(light[1:], dark[1:], strict=True):
                     self.assertNotEqual(before, after)
 
     def test_every_internal_link_resolves(self):
