@@ -240,9 +240,10 @@ def main():
     # The reading order's table, as the README has it: the rest of that section is the README's.
     table = "\n".join(line for line in readme["Reading order"].splitlines() if line.startswith("|"))
     index = markdown.markdown(table, extensions=["tables"])
-    for name, _, _ in order:
-        index = index.replace(f"<td><code>{name}</code></td>",
-                              f'<td><a href="{name}.html"><code>{name}</code></a></td>')
+    for name, _, opened in order:
+        for text, target in ((name, f"{name}.html"), (opened, f"{name}.html#{opened}")):
+            index = index.replace(f"<td><code>{text}</code></td>",
+                                  f'<td><a href="{target}"><code>{text}</code></a></td>')
     (out / "index.html").write_text(env.get_template("index.html.j2").render(
         intro=markdown.markdown(readme["intro"]), order=index,
         architectures=markdown.markdown(readme["Architectures"], extensions=["tables"]),
