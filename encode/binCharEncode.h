@@ -1,8 +1,8 @@
 #pragma once
 
-// countedStringDump describes a character buffer by a record that carries its length, as a
-// counted string does, instead of relying on a terminating zero: printString prints exactly
-// `length` bytes, whatever they hold, a zero byte included.
+// countedStringDump describes a character buffer by a record that carries its length beside a
+// pointer to it (as std::string_view does), instead of relying on a terminating zero: printString
+// prints exactly `length` bytes, whatever they hold, a zero byte included.
 
 #include <cstdint>
 

@@ -10,7 +10,7 @@
 #include "closeOutput.h"
 
 std::int32_t scanByteList(char (&line)[LINE_SIZE], std::uint8_t (&code)[CODE_SLOTS]) {
-  // strtok reads up to a zero byte: this one keeps it inside the buffer.
+  // strtok reads the text up to a zero byte; a zero in the buffer's last byte keeps it inside.
   line[LINE_SIZE - 1] = '\0';
   std::int32_t count = 0;
   // strtok writes a zero over the blank that ends each token (the last one ends at the line's

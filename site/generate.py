@@ -101,10 +101,12 @@ def visible(output):
     line is numbered, so that a line that wraps on a narrow screen shows as one."""
     used = set()
     lines = []
-    for number, line in enumerate(output.split(b"\n"), start=1):
+    split = output.split(b"\n")
+    for number, line in enumerate(split, start=1):
         body = line.rstrip(b" ")
         trailing = len(line) - len(body)
-        parts = [f'<span class="ln" data-n="{number}"></span>' if line else ""]
+        ended = number < len(split) or line  # what follows the last newline is no line
+        parts = [f'<span class="ln" data-n="{number}"></span>' if ended else ""]
         for byte in body.decode("latin-1"):
             kind = {"\t": "tab", "\0": "nul"}.get(byte)
             if kind:

@@ -79,10 +79,16 @@ std::string contentOf(const char* path) {
   }
   std::string content;
   char block[4096];
-  for (std::size_t got = 0; (got = std::fread(block, 1, sizeof block, file)) > 0;) {
+  std::size_t got = sizeof block;
+  while (got == sizeof block) {  // a short read is the end of the file, or an error
+    got = std::fread(block, 1, sizeof block, file);
     content.append(block, got);
   }
+  const bool failed = std::ferror(file) != 0;
   std::fclose(file);
+  if (failed) {
+    fail(std::string("cannot read ") + path);
+  }
   return content;
 }
 
@@ -153,9 +159,9 @@ std::string floatBits(const char* name, const std::vector<unsigned>& bytes, std:
 // reverseLow8(input), and where it sends each of the low 8 bits: moves[i] is the bit that bit
 // i becomes, found by reversing that bit alone.
 std::string reversal(std::uint32_t input) {
-  std::vector<int> moves;
+  std::vector<int> moves(8);
   for (unsigned bit = 0; bit < 8; ++bit) {
-    moves.push_back(std::countr_zero(static_cast<unsigned>(reverseLow8(1U << bit))));
+    moves[bit] = std::countr_zero(static_cast<unsigned>(reverseLow8(1U << bit)));
   }
   return object({{"input", number(input)},
                  {"result", number(reverseLow8(input))},

@@ -54,8 +54,8 @@ class ArrayStats {
   // The largest sample held, floored at 0.0: 0.0 when no sample is above 0.0 or none is held.
   [[nodiscard]] float max() const;
 
-  // The mean of the samples held, added oldest first in single precision; NaN when empty (IEEE-754
-  // floats give it for 0.0 / 0.0).
+  // The mean of the samples held, added oldest first in single precision; NaN when empty, from
+  // 0.0 / 0.0, as computeAvg's is.
   [[nodiscard]] float avg() const;
 
   // Fills *out with the statistics of the samples held, oldest first. An empty store reads

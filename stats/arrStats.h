@@ -22,8 +22,8 @@ struct arrStatResult {
   float decMaxDiff;          // largest single fall as a positive amount, 0.0 when nothing falls
 };
 
-// The three reducers take an 8-bit count, so a series of at most 255 samples: an int count above
-// that reaches them cut to its low 8 bits (300 becomes 44).
+// The three reducers take an 8-bit count, so a series of at most 255 samples: an int count outside
+// 0 to 255 reaches them cut to its low 8 bits (300 becomes 44, and -1 becomes 255).
 
 // Returns the smallest of the first `count` samples (a NaN at index 0 wins, elsewhere it is
 // passed over). An empty series yields 0.0.
@@ -36,7 +36,9 @@ float computeMax(const float* values, std::uint8_t count);
 
 // Returns the mean of the first `count` samples, added in index order with every sum rounded to
 // single precision (32-bit x86 may keep it wider, which this program's mean does not show: see
-// seriesReport(1)). An empty series yields NaN, which IEEE-754 floats give for 0.0 / 0.0.
+// seriesReport(1)). An empty series yields NaN: the language leaves 0.0 / 0.0 undefined, and
+// IEEE-754 arithmetic, which these compilers follow for float, makes it a NaN (whose sign the
+// processor picks: printf shows -nan on x86).
 float computeAvg(const float* values, std::uint8_t count);
 
 // Fills *out with the statistics of the first `count` samples; every field covers the whole

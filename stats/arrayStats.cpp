@@ -52,7 +52,8 @@ int runSampler() {
     // clock_nanosleep(CLOCK_REALTIME, TIMER_ABSTIME, ...); this program is meant to poll.
     if (schedule.isDue(std::time(nullptr))) {
       // The printed time is a second reading of the clock, taken after the due test: if the
-      // second rolled over in between, it shows a later second than the due test saw.
+      // second rolled over in between, it shows a later second than the due test saw, and the
+      // next line shows that second again.
       // The output is line-buffered (see main), so the newline sends the line and a failed write
       // shows in the second printf's result: a dead output ends the sampler.
       if (std::printf("Exec...") < 0 ||
