@@ -4,7 +4,10 @@
 # /usr/lib/<triplet>, with every program and test run under qemu-user and /usr/<triplet> as its
 # library root.
 
-set(ARCHITECTURE "$ENV{DEB_HOST_ARCH}")
+# Kept in the cache from the first configure on, so that the build folder regenerates itself
+# without DEB_HOST_ARCH in the environment.
+set(CROSS_ARCHITECTURE "$ENV{DEB_HOST_ARCH}" CACHE STRING "The Debian architecture built for")
+set(ARCHITECTURE "${CROSS_ARCHITECTURE}")
 include(${CMAKE_CURRENT_LIST_DIR}/Architectures.cmake)
 if(NOT ARCHITECTURE_TRIPLET)
   list(JOIN KNOWN_ARCHITECTURES ", " names)

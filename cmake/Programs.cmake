@@ -99,17 +99,19 @@ function(write_program_list file)
   file(WRITE ${file} "${lines}")
 endfunction()
 
-# add_unit_test(<name> <library>...) builds the GoogleTest runner <name> from <name>.cpp and
-# registers its tests with CTest, unless a program it tests is refused here (its units are not
-# declared).
+# add_unit_test(<name> <library>... [LINK_OPTIONS <option>...]) builds the GoogleTest runner
+# <name> from <name>.cpp, linked with the libraries and the options, and registers its tests
+# with CTest, unless a program it tests is refused here (its units are not declared).
 function(add_unit_test name)
-  foreach(library IN LISTS ARGN)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "LINK_OPTIONS")
+  foreach(library IN LISTS arg_UNPARSED_ARGUMENTS)
     if(library MATCHES "_units$" AND NOT TARGET ${library})
       return()
     endif()
   endforeach()
   add_executable(${name} ${name}.cpp)
-  target_link_libraries(${name} PRIVATE ${ARGN} testsupport GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE ${arg_UNPARSED_ARGUMENTS} testsupport GTest::gtest_main)
+  target_link_options(${name} PRIVATE ${arg_LINK_OPTIONS})
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
 endfunction()
 

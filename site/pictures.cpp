@@ -1,7 +1,8 @@
 // The facts that the lesson pages draw, as one JSON object on standard output, each from the
 // programs' own code: the layouts from the records' sizeof and offsetof, the bytes and values
 // from what the programs print, the reversal, the store and the sign of a byte from the units'
-// functions. The page generator draws them; nothing here is copied from the outputs.
+// functions. The page generator draws them. The fields are listed here by name, each placed by
+// offsetof; nothing is copied from the outputs.
 //
 //   pictures <usartFrameDump's output> <recordBytesDump's output> <seriesReport's output>
 //

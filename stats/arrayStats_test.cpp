@@ -85,7 +85,8 @@ TEST(SampleScheduleTest, LongerPeriodKeepsGrid) {
 
 // The start line comes first; a store that cannot be made ends the sampler with a message.
 TEST(RunSamplerTest, StoreAllocationFailureIsReported) {
-  // Were the replacement not in force, the sampler would poll for ever: it is checked first.
+  // Were the replacement not in force, the sampler would poll until the test's time limit: it is
+  // checked first.
   failNextArrayNew = true;
   ASSERT_THROW(::operator delete[](::operator new[](1)), std::bad_alloc);
   int status = -1;
