@@ -116,11 +116,12 @@ struct Field {
   std::size_t size;
 };
 
+Field field(const char* name, std::size_t offset, std::size_t size) {
+  return {.name = name, .offset = offset, .size = size};
+}
+
 // A field of a record, named once: its name, offsetof and sizeof.
-#define FIELD(Record, member)                                 \
-  Field {                                                     \
-#member, offsetof(Record, member), sizeof(Record::member) \
-  }
+#define FIELD(Record, member) field(#member, offsetof(Record, member), sizeof(Record::member))
 
 // A record's layout, and the bytes of it that a program prints.
 template <typename Record>
