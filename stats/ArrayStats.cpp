@@ -68,6 +68,10 @@ void ArrayStats::add(float sample) {
   }
 }
 
+ArrayStats::Ring ArrayStats::ring() const {
+  return {.items = {items.get(), 2 * capacity}, .nextSlot = nextSlot, .count = count};
+}
+
 const float* ArrayStats::window() const {
   return items.get() + nextSlot + capacity - static_cast<std::size_t>(count);
 }

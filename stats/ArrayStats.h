@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 
 // Statistics of the samples an ArrayStats holds, oldest first. A step is the pair of neighbouring
 // samples; counts and runs are in steps.
@@ -62,6 +63,15 @@ class ArrayStats {
   // nothing and sets every field of *out to 0.
   void stats(arrStat* out) const;
 
+  // The storage as it stands, drawn below: every slot of both copies, 0.0 where no sample has
+  // been written, the slot the next sample goes to, and how many samples are held.
+  struct Ring {
+    std::span<const float> items;
+    std::size_t nextSlot;
+    std::int32_t count;
+  };
+  [[nodiscard]] Ring ring() const;
+
  private:
   // The samples held, oldest first: `count` of them side by side.
   [[nodiscard]] const float* window() const;
@@ -82,7 +92,8 @@ class ArrayStats {
   //
   // Before the ring first fills, the window lies in the upper half: after 1 and 2 it starts at
   // 2 + 3 - 2 = 3. The storage is zeroed at construction, so no slot ever holds an
-  // indeterminate value.
+  // indeterminate value. Try it in the page's experiment "Keep the newest samples": any capacity
+  // up to 16 and any samples, and the storage that they leave.
   std::size_t nextSlot = 0;  // where the next sample goes, 0 .. capacity-1
   std::int32_t count = 0;    // samples held: grows with add up to the capacity
   std::unique_ptr<float[]> items;

@@ -16,6 +16,8 @@
 SampleSchedule::SampleSchedule(std::int64_t start, std::int64_t periodSeconds)
     : dueMark(start), period(periodSeconds) {}
 
+// Try it in the page's experiment "Schedule the samples": any readings of the clock, and which
+// of them a sample is due at.
 bool SampleSchedule::isDue(std::int64_t now) {
   if (now < dueMark) {
     dueMark = now;
@@ -30,6 +32,10 @@ bool SampleSchedule::isDue(std::int64_t now) {
   // moves the mark to 110, not 112. (With this program's period of 1, every second is on it.)
   dueMark += elapsed - elapsed % period;
   return true;
+}
+
+std::int64_t SampleSchedule::nextDue() const {
+  return dueMark + period;
 }
 
 int runSampler() {
@@ -61,9 +67,8 @@ int runSampler() {
         return reportWriteError("secondSampler", errno);
       }
       // rand() is never seeded, so every run draws the same samples: glibc's first is
-      // 1804289383, stored as the float 1804289408 (floats from 2^30 to 2^31 are 128 apart). Try
-      // it: print static_cast<double>(store.avg()) with %f after the add; after the first sample
-      // it is 1804289408.000000.
+      // 1804289383, stored as the float 1804289408 (floats from 2^30 to 2^31 are 128 apart), as
+      // the page's experiment "Keep the newest samples" shows when it is added.
       store.add(static_cast<float>(std::rand()));
     }
   }

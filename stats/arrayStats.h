@@ -27,6 +27,9 @@ class SampleSchedule {
   // stepped back) is not due and moves the due mark back to it, so sampling resumes a period on.
   bool isDue(std::int64_t now);
 
+  // The earliest reading at which a sample is due, as the readings so far leave the schedule.
+  [[nodiscard]] std::int64_t nextDue() const;
+
  private:
   // The grid point of the latest sample, or before the first the start reading (or a reading
   // that stepped the clock back): the next sample is due a period after it.
