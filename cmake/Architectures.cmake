@@ -24,3 +24,5 @@ architecture(riscv64 riscv64-linux-gnu      riscv64)
 architecture(s390x   s390x-linux-gnu        s390x   usartFrameDump recordBytesDump)
 # std::int64_t aligned to 4 bytes: recordBytesDump stops at its record's layout check.
 architecture(i386    i686-linux-gnu         i386    recordBytesDump)
+# WebAssembly, with WASI for its system calls (cmake/WasmToolchain.cmake): no qemu runs it.
+architecture(wasm32  wasm32-wasi            -)
