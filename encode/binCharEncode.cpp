@@ -30,8 +30,8 @@ int main() {
   // "abc" and its terminating zero. The record's length decides what is printed, not the zero:
   // with length 4 the zero is data, and the last cells print 0 and the zero byte itself, raw
   // (61 a 62 b 63 c 0 and a NUL); with length 3 it would not be printed at all.
-  // Try it: make the buffer "\x80" "bc" (two literals, or the hex escape would take in the b and
-  // the c) and the first cell prints ffffff80, on every target.
+  // Try it in the page's experiment "Print a counted buffer": make the bytes 80 62 63 00, and
+  // the first cell prints ffffff80, on every target.
   const char buffer[4] = "abc";
   const countedString text = {.tag = 1, .length = 4, .data = buffer};
   printString(text);

@@ -39,6 +39,9 @@ void USARTWrite(const std::uint8_t* data, std::size_t length) {
 int main(int /*argc*/, char* /*argv*/[]) {
   const char payloadText[3] = {'a', 'b', 'c'};
 
+  // Try it in the page's experiment "Frame a command": any command and payload, and the frame's
+  // bytes by field. A payload shorter than 3 bytes is padded with zeros, as strncpy pads.
+
   // The padding belongs to no field, and no store to a field promises to write it, so memset
   // first writes all 12 bytes. Nor does any rule promise that the stores below leave the padding
   // alone, but the compilers used here do, and the output tests check it on every target: the two

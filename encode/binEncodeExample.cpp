@@ -40,6 +40,8 @@ int main() {
   // 101 is 0x00000065; lowest byte first: 65 00 00 00.
   record.intValue = 101;
 
+  // Try it in the page's experiment "Lay out a record": any value of each field, the record's
+  // bytes by field, and each float's bits.
   // A float is a sign bit, 8 exponent bits (stored plus 127) and 23 fraction bits:
   // value = (-1)^sign * 1.fraction * 2^(exponent - 127), for a normal float, whose stored exponent
   // is 1 to 254 (0 is kept for zero and the subnormals, 255 for infinities and NaNs).

@@ -33,7 +33,8 @@ static_assert(reversesBack(), "reversing the low 8 bits twice gives them back");
 int main() {
   const std::int32_t inputValue = 43;
   // This program's result is defined as the input unchanged, so it prints 43 twice, not 43 and
-  // 212. Try it: with `resultValue = reverseLow8(inputValue)` the second line reads 212.
+  // 212. Try it in the page's experiment "Reverse a value": for any input value, the two lines
+  // printed and what reverseLow8 makes of its low 8 bits, bit by bit.
   const std::int32_t resultValue = inputValue;
   // The blank before \n is part of the fixed output: each line is 43, a blank and the newline.
   std::printf("%d \n", inputValue);

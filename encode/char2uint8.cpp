@@ -49,7 +49,9 @@ void printByteList(const std::uint8_t (&code)[CODE_SLOTS], std::int32_t count) {
 }
 
 int main() {
-  // The rest of the 300 bytes are zero, so the text ends after "00".
+  // The rest of the 300 bytes are zero, so the text ends after "00". Try it in the page's
+  // experiment "Scan a line": any line, what the scan prints for it, and the line as strtok leaves
+  // it, cut into tokens.
   char line[LINE_SIZE] = "32 128 255 256 00";
   // Zeroed, so the slot of a rejected token lists 0: 256's slot, position 3, prints 0, just as
   // the accepted "00" at position 4 does. The message says that a token was rejected, not which
