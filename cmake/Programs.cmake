@@ -87,14 +87,17 @@ function(add_run_target)
 endfunction()
 
 # write_program_list(<file>) writes <file>, a line per program in the order of the add_program
-# calls: its name and its expected output's path in the source folder, or - for a program that
-# runs until killed. CI reads it.
+# calls: its name, its expected output's path in the source folder (or - for a program that runs
+# until killed) and its sources' paths there, separated by blanks. CI and the pages read it.
 function(write_program_list file)
   get_property(programs GLOBAL PROPERTY PROGRAMS)
   set(lines)
   foreach(name IN LISTS programs)
     get_property(expected GLOBAL PROPERTY ${name}_EXPECTED)
-    string(APPEND lines "${name} ${expected}\n")
+    get_property(sources GLOBAL PROPERTY ${name}_SOURCES)
+    list(TRANSFORM sources REPLACE "^${PROJECT_SOURCE_DIR}/" "")
+    list(JOIN sources " " sources)
+    string(APPEND lines "${name} ${expected} ${sources}\n")
   endforeach()
   file(WRITE ${file} "${lines}")
 endfunction()

@@ -1,27 +1,27 @@
 """Builds the lesson pages from the project's own sources.
 
-    generate.py <manifest.json>
+    generate.py --source <folder> --build <folder> --html <folder>
+                --faketime <libfaketime.so.1> --fake-start <seconds>
 
-The manifest, written by site/CMakeLists.txt, names the README, each program's sources and
-expected output, the programs to run and the folder to write. Each unit is cut into segments,
-a run of comment lines (the prose, Markdown) and the code lines after it, so that each comment
-stands beside the code it explains; the code is highlighted by Pygments with the line numbers of
-the file. The index takes its text from the README, the reading order included, and the
-pictures are drawn from what the picture program prints. What a page shows of a program comes
-from its sources, its output and its compiled code; this file names only which pictures belong
-to which program, and where the series is written.
+The programs, their sources and expected outputs are those of <build>/programs.txt; the reading
+order and the index's text are the README's. Each unit is cut into segments, a run of comment
+lines (the prose, Markdown) and the code lines after it, so that each comment stands beside the
+code it explains. Each experiment of the program's lesson follows the segment whose "Try it"
+names it, answered for its default inputs by the lesson built for this machine; the page holds
+the program and the lesson built for wasm32 (site/CMakeLists.txt) to run them itself.
 """
 
+import argparse
+import base64
+import datetime
+import gzip
 import html
-import json
 import pathlib
 import re
 import shutil
 import subprocess
 import sys
-import tempfile
 import threading
-from decimal import Decimal
 
 import jinja2
 import markdown
@@ -31,25 +31,61 @@ import pygments.lexers
 
 HERE = pathlib.Path(__file__).resolve().parent
 
-# The pictures each program's page shows, by the keys of the picture program's output.
-PICTURES = {
-    "bitReverseDemo": ["reversal"],
-    "countedStringDump": ["sign"],
-    "usartFrameDump": ["frame"],
-    "recordBytesDump": ["record", "floats"],
-    "seriesReport": ["series"],
-    "secondSampler": ["store"],
-}
-
 # What a terminal hides in an output, as the legend names it. A tab and a trailing blank keep
 # their byte, with a mark that the stylesheet draws over it; the NUL byte, which HTML cannot
-# hold, is replaced by NUL_MARK, as C++ writes it.
+# hold, is replaced by NUL_MARK, as C++ writes it. lesson.js marks what a program prints in the
+# page alike.
 HIDDEN = {
     "tab": "a tab, which a terminal shows as blanks up to the next multiple of 8 columns",
     "blank": "a blank at the end of a line",
     "nul": "the NUL byte, 0x00, which a terminal shows as nothing",
 }
 NUL_MARK = "\\0"
+
+
+def options(arguments=None):
+    """The folders and files that the pages are built from, as the command line names them."""
+    parser = argparse.ArgumentParser(description="Builds or tests the lesson pages.")
+    for name in ("--source", "--build", "--html"):
+        parser.add_argument(name, type=pathlib.Path, required=True)
+    parser.add_argument("--faketime")
+    parser.add_argument("--fake-start", type=int)
+    return parser.parse_args(arguments)
+
+
+class Program:
+    """A program of <build>/programs.txt, and the files that the build made of it."""
+
+    def __init__(self, build, line):
+        self.name, expected, *self.sources = line.split()
+        self.expected = None if expected == "-" else expected
+        folder = pathlib.PurePath(self.sources[0]).parent
+        self.native, self.manual = build / folder / self.name, build / "man" / f"{self.name}.1"
+        self.lesson = build / "site" / f"{self.name}Lesson"
+        self.modules = {"program": build / "site/wasm" / folder / f"{self.name}.wasm",
+                        "lesson": build / "site/wasm/site" / f"{self.name}Lesson.wasm"}
+
+    def ask(self, *arguments):
+        """The native lesson's answer: its exit status, standard output and standard error."""
+        done = subprocess.run([self.lesson, *map(str, arguments)], capture_output=True, check=False)
+        return done.returncode, done.stdout, done.stderr.decode()
+
+    def experiments(self):
+        """The lesson's experiments, each a title and inputs (a name, a default, a label each)."""
+        found = []
+        for line in self.ask("describe")[1].decode().splitlines():
+            kind, *fields = line.split("\t")
+            if kind == "experiment":
+                found.append({"title": fields[0], "inputs": []})
+            else:
+                found[-1]["inputs"].append(dict(zip(("name", "value", "label"), fields)))
+        return found
+
+
+def programs(build):
+    """Every program, by name, in the order of <build>/programs.txt."""
+    lines = (build / "programs.txt").read_text().splitlines()
+    return {program.name: program for program in (Program(build, line) for line in lines)}
 
 
 def prose(lines):
@@ -67,33 +103,43 @@ def prose(lines):
 def segments(path):
     """The unit at `path` as segments: each run of whole-line comments, rendered, beside the code
     lines up to the next such run, each code line as (its number in the file, its HTML). A run
-    that a blank line parts from the code after it stands alone, with no code."""
+    that a blank line parts from the code after it stands alone, with no code; a declaration that
+    starts a line after a blank one starts a segment of its own, so that no comment runs on into
+    the next function."""
     text = path.read_text()
     lexer = pygments.lexers.CppLexer(stripnl=False, ensurenl=False)
     # The formatter closes every span at the end of its line, so the lines can be cut apart.
     code = pygments.highlight(text, lexer, pygments.formatters.HtmlFormatter(nowrap=True))
     result = []
     comment = []
+    previous = ""
     for number, (line, lit) in enumerate(zip(text.split("\n"), code.split("\n"), strict=True),
                                          start=1):
         if line.lstrip().startswith("//"):
             comment.append(line)
             continue
+        declaration = line[:1] not in ("", " ", "}", "#") and not previous.strip()
         if comment and not line.strip():
-            result += [{"prose": prose(comment), "code": []}, {"prose": "", "code": []}]
-        elif comment or not result:
-            result.append({"prose": prose(comment) if comment else "", "code": []})
+            result += [segment(comment), segment([])]
+        elif comment or not result or declaration:
+            result.append(segment(comment))
         comment = []
+        previous = line
         result[-1]["code"].append((number, lit))
     if comment:
-        result.append({"prose": prose(comment), "code": []})
-    for segment in result:
-        lines = segment["code"]
+        result.append(segment(comment))
+    for part in result:
+        lines = part["code"]
         while lines and not lines[-1][1].strip():
             lines.pop()
         while lines and not lines[0][1].strip():
             lines.pop(0)
-    return [segment for segment in result if segment["prose"] or segment["code"]]
+    return [part for part in result if part["prose"] or part["code"]]
+
+
+def segment(comment):
+    return {"prose": prose(comment) if comment else "", "comment": "\n".join(comment),
+            "code": [], "experiments": []}
 
 
 def visible(output):
@@ -124,62 +170,6 @@ def visible(output):
     return "\n".join(lines), legend
 
 
-def byte_map(record):
-    """A record's picture: its bytes in rows of its alignment, each cell with its field or as
-    padding, and a key that names each field and each run of padding."""
-    part = {}  # offset: (kind, name, start, size) of the field or padding run holding it
-    for number, field in enumerate(record["fields"]):
-        for offset in range(field["offset"], field["offset"] + field["size"]):
-            part[offset] = (f"field{number}", field["name"], field["offset"], field["size"])
-    for offset in range(record["size"]):
-        end = offset
-        while end < record["size"] and end not in part:
-            end += 1
-        for padding in range(offset, end):
-            part[padding] = ("padding", "padding", offset, end - offset)
-    cells, parts = [], []
-    for offset, byte in enumerate(record["bytes"]):
-        kind, name, start, size = part[offset]
-        cells.append({"offset": offset, "byte": byte, "kind": kind,
-                      "title": f"{name}, byte {offset - start + 1} of {size}"})
-        if offset == start:
-            parts.append({"kind": kind, "name": name,
-                          "where": f"offset {start}, {size} byte{'s' if size > 1 else ''}"})
-    align = record["align"]
-    return dict(record, rows=[cells[at:at + align] for at in range(0, len(cells), align)],
-                parts=parts)
-
-
-def drawn(pictures, written):
-    """The picture program's facts, with what each picture draws worked out from them: the cells
-    of the byte maps, the bits of the floats, the lines of the reversal, the series' grid."""
-    record = pictures["record"]
-    for field in pictures["floats"]:
-        offset = next(f["offset"] for f in record["fields"] if f["name"] == field["name"])
-        field["binary"] = f"{field['bits']:032b}"
-        field["bytes"] = " ".join(f"{byte:02x}" for byte in record["bytes"][offset:offset + 4])
-    reversal = pictures["reversal"]
-    reversal["inputBits"] = f"{reversal['input']:08b}"
-    reversal["resultBits"] = f"{reversal['result']:08b}"
-    reversal["lines"] = [{"from": 7 - bit, "to": 7 - to, "bit": reversal["input"] >> bit & 1}
-                         for bit, to in enumerate(reversal["moves"])]
-    for row, text in zip(pictures["series"], written, strict=True):
-        stored, spacing = Decimal(row["stored"]), Decimal(row["spacing"])
-        steps = (Decimal(text) - int(stored)) / spacing
-        row.update(written=text, error=format((stored - Decimal(text)).normalize(), "+f"),
-                   per=int(1 / spacing), steps=int(Decimal(row["steps"])), low=int(steps),
-                   at=float(steps % 1))
-    return dict(pictures, frame=byte_map(pictures["frame"]), record=byte_map(record))
-
-
-def written_series(path):
-    """The samples of the series as written in `path`, the initialiser of its array `arr`."""
-    found = re.search(r"\barr\[\] = \{([^}]*)\}", path.read_text())
-    if not found:
-        sys.exit(f"generate.py: no array arr in {path}")
-    return re.findall(r"([0-9.]+)f", found.group(1))
-
-
 def sections(readme):
     """The README's text before its first heading, under "intro", and each ## section by its
     heading."""
@@ -197,42 +187,55 @@ def reading_order(section):
     return rows
 
 
-def main():
-    manifest = json.loads(pathlib.Path(sys.argv[1]).read_text())
-    source = pathlib.Path(manifest["source"])
-    out = pathlib.Path(manifest["output"])
-    readme = sections((source / "README.md").read_text())
-    order = reading_order(readme["Reading order"])
-    programs = manifest["programs"]
-    if sorted(name for name, _, _ in order) != sorted(programs):
-        sys.exit("generate.py: the README's reading order does not name the programs built")
-
-    # The picture program reads what the programs print of their records and their series.
-    with tempfile.TemporaryDirectory() as scratch:
-        outputs = []
-        for program in manifest["printing"]:
-            outputs.append(pathlib.Path(scratch, pathlib.Path(program).name))
-            outputs[-1].write_bytes(subprocess.run([program], check=True,
-                                                   capture_output=True).stdout)
-        facts = json.loads(subprocess.run([manifest["pictures"], *outputs], check=True,
-                                          capture_output=True, text=True).stdout)
-    series = next(p for p in programs["seriesReport"]["sources"] if p.endswith("arrStats.cpp"))
-    pictures = drawn(facts, written_series(pathlib.Path(series)))
-    # The sampler runs until killed: its first lines are read, then it is stopped, after ten
-    # seconds at the latest. Its lines must show the fake clock. libfaketime leaves its shared
-    # memory behind when its process is killed.
-    with subprocess.Popen(manifest["sampler"], stdout=subprocess.PIPE,
-                          stderr=subprocess.DEVNULL) as sampler:
+def sampler_run(program, paths):
+    """The first lines of the sampler in a run whose clock libfaketime starts at the fake start
+    and runs ten times as fast as a real one, so that the lines take a tenth of a second each.
+    The sampler runs until killed: it is stopped after four lines, or after ten seconds."""
+    start = datetime.datetime.fromtimestamp(paths.fake_start, datetime.timezone.utc)
+    start = start.strftime("%Y-%m-%d %H:%M:%S")
+    command = ["env", "TZ=UTC", f"LD_PRELOAD={paths.faketime}", f"FAKETIME=@{start} x10",
+               program.native]
+    with subprocess.Popen(command, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL) as sampler:
         deadline = threading.Timer(10, sampler.kill)
         deadline.start()
         run = b"".join(sampler.stdout.readline() for _ in range(4))
         sampler.kill()
         deadline.cancel()
+    # libfaketime leaves its shared memory behind when its process is killed.
     for leftover in (f"faketime_shm_{sampler.pid}", f"sem.faketime_sem_{sampler.pid}"):
         pathlib.Path("/dev/shm", leftover).unlink(missing_ok=True)
     times = [int(time) for time in re.findall(rb"^Exec\.\.\.(\d+)$", run, flags=re.M)]
-    if len(times) != 3 or not all(0 < time - manifest["samplerStart"] < 10 for time in times):
+    if len(times) != 3 or not all(0 < time - paths.fake_start < 10 for time in times):
         sys.exit(f"generate.py: the sampler printed {run!r}, not three samples on the fake clock")
+    return run, (f"its first lines in a run that started at {start} UTC by a fake clock "
+                 "(libfaketime's), which ran ten times as fast as a real one: each number is the "
+                 "time in whole seconds since 1970-01-01 00:00:00 UTC")
+
+
+def experiments(program, files):
+    """Each experiment of the program's lesson, answered for its default inputs, placed after the
+    first segment whose comment says "Try it" and names it in quotes."""
+    for number, experiment in enumerate(program.experiments()):
+        status, output, drawn = program.ask(number)
+        if status:
+            sys.exit(f"generate.py: {program.lesson} {number} exited with {status}: {drawn}")
+        experiment.update(number=number, picture=drawn)
+        experiment["output"], experiment["legend"] = visible(output) if output else ("", [])
+        named = [part for file in files for part in file["segments"]
+                 if "Try it" in part["comment"] and f'"{experiment["title"]}"' in part["comment"]]
+        if not named:
+            sys.exit(f'generate.py: no "Try it" of {program.name} names "{experiment["title"]}"')
+        named[0]["experiments"].append(experiment)
+
+
+def main():
+    paths = options()
+    source, out = paths.source, paths.html
+    readme = sections((source / "README.md").read_text())
+    order = reading_order(readme["Reading order"])
+    found = programs(paths.build)
+    if sorted(name for name, _, _ in order) != sorted(found):
+        sys.exit("generate.py: the README's reading order does not name the programs built")
 
     env = jinja2.Environment(loader=jinja2.FileSystemLoader(HERE / "templates"),
                              autoescape=True, trim_blocks=True, lstrip_blocks=True,
@@ -252,30 +255,36 @@ def main():
         first=order[0][0]))
 
     for number, (name, idea, opened) in enumerate(order):
-        program = programs[name]
+        program = found[name]
         # The file that the reading order opens first, then the program's units, header first.
-        paths = [path for unit in program["sources"]
-                 for path in (pathlib.Path(unit).with_suffix(".h"), pathlib.Path(unit))
-                 if path.exists()]
-        paths.sort(key=lambda path: path != source / opened)
+        paths_shown = [path for unit in program.sources
+                       for path in (source / pathlib.Path(unit).with_suffix(".h"), source / unit)
+                       if path.exists()]
+        paths_shown.sort(key=lambda path: path != source / opened)
         files = [{"name": str(path.relative_to(source)), "segments": segments(path)}
-                 for path in paths]
-        if program["expected"]:
-            output = (source / program["expected"]).read_bytes()
-            ran = (f"byte for byte the file <code>{program['expected']}</code>, which the tests "
+                 for path in paths_shown]
+        experiments(program, files)
+        if program.expected:
+            output = (source / program.expected).read_bytes()
+            ran = (f"byte for byte the file <code>{program.expected}</code>, which the tests "
                    "compare with its output")
         else:
-            output = run
-            ran = manifest["samplerRun"]
+            output, ran = sampler_run(program, paths)
         shown, legend = visible(output)
+        manual = subprocess.run(["groff", "-man", "-Tutf8", "-P-cbou", "-rHY=0", "-rLL=72n",
+                                 program.manual], check=True, capture_output=True, text=True)
+        (out / f"{name}.1.html").write_text(env.get_template("manual.html.j2").render(
+            name=name, text=manual.stdout))
+        modules = {key: base64.b64encode(gzip.compress(path.read_bytes(), 9, mtime=0)).decode()
+                   for key, path in program.modules.items()}
         (out / f"{name}.html").write_text(env.get_template("program.html.j2").render(
             name=name, number=number + 1, idea=markdown.markdown(idea)[3:-4],  # without <p>
-            opened=opened, files=files,
-            output=shown, legend=legend, ran=ran,
-            pictures={key: pictures[key] for key in PICTURES.get(name, [])},
+            opened=opened, files=files, output=shown, legend=legend, ran=ran,
+            endless=not program.expected, modules=modules,
             previous=order[number - 1][0] if number > 0 else None,
             next=order[number + 1][0] if number + 1 < len(order) else None))
 
+    shutil.copy(HERE / "lesson.js", out)
     formatter = pygments.formatters.HtmlFormatter
     (out / "style.css").write_text(
         (HERE / "style.css").read_text()

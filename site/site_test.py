@@ -1,10 +1,11 @@
-"""The lesson pages in a real browser: Debian's chromium, headless, driven by Selenium.
+"""The lesson pages in Debian's chromium, driven by Selenium, one browser for the whole suite.
 
-    site_test.py <check>
+    site_test.py --source <folder> --build <folder> --html <folder>
 
-with SITE_MANIFEST, CHROMIUM and CHROMEDRIVER in the environment (site/CMakeLists.txt sets
-them). The pages are served over HTTP from the build, as a learner's own server would serve
-them. Screenshots of every page, at a phone's width and a desktop's, light and dark, are left
+The pages are served over HTTP from <html>, as a learner's own server would serve them, and are
+opened as files from the folder SITE_FILES names (the installed package's, say), or from <html>.
+The experiments are typed into and must answer as each program's lesson built for this machine
+answers. Screenshots of every page, at a phone's width and a desktop's, light and dark, are left
 in <build>/screenshots for a person to look at.
 """
 
@@ -13,84 +14,155 @@ import http.server
 import json
 import os
 import pathlib
+import random
 import re
+import statistics
+import string
+import sys
 import tempfile
 import threading
+import time
 import unittest
-import urllib.parse
-import urllib.request
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 
-MANIFEST = json.loads(pathlib.Path(os.environ["SITE_MANIFEST"]).read_text())
-HTML = pathlib.Path(MANIFEST["output"])
-SOURCE = pathlib.Path(MANIFEST["source"])
-SHOTS = HTML.parent / "screenshots"
-PAGES = ["index"] + sorted(MANIFEST["programs"])
+import generate
 
-# The output as a page shows it, with the NUL's mark read back as the byte (no output holds a
+PATHS = generate.options(sys.argv[1:])
+PROGRAMS = generate.programs(PATHS.build)
+PAGES = ["index", *sorted(PROGRAMS), *(f"{name}.1" for name in sorted(PROGRAMS))]
+
+# An output as the page shows it, the NUL's mark read back as the byte (no output holds a
 # backslash of its own): a tab and a trailing blank keep their own byte under their marks.
-READ_OUTPUT = """
-return arguments[0].innerText.replaceAll("\\\\0", "\\u0000");
-"""
+READ = 'return arguments[0].innerText.replaceAll("\\\\0", "\\u0000");'
 
-# How many elements of the class arguments[1] an output holds, and how many of them show a mark:
-# one drawn over the byte, or the NUL's mark in place of it.
+# How many elements of the class arguments[1] an output holds, and how many of them show a mark.
 MARKED = """
 const all = [...arguments[0].querySelectorAll("." + arguments[1])];
 return [all.length, all.filter((e) => getComputedStyle(e, "::before").content !== "none"
                                       || e.textContent === "\\\\0").length];
 """
 
-# The colours of an element and of everything inside it, in order.
-COLOURS = """
-const style = (e) => getComputedStyle(e);
-return [arguments[0], ...arguments[0].querySelectorAll("*")].map((e) =>
-    [style(e).color, style(e).backgroundColor, style(e).fill, style(e).stroke].join(" "));
+# Types the values into the experiment's inputs, and returns, once it has answered, what its
+# output shows, its picture, its messages, the lesson's picture arguments[2] as the browser
+# writes it, and how long the answer took.
+TYPE = """
+const [form, values, native, done] = arguments;
+const started = performance.now();
+for (const [name, value] of Object.entries(values)) form.elements[name].value = value;
+form.querySelector("input").dispatchEvent(new Event("input", {bubbles: true}));
+const parsed = document.createElement("template");
+parsed.innerHTML = native;
+const wait = () => form.hasAttribute("aria-busy") ? setTimeout(wait, 1) : done({
+  took: performance.now() - started, native: parsed.innerHTML,
+  output: form.querySelector("pre").innerText.replaceAll("\\\\0", "\\u0000"),
+  picture: form.querySelector(".drawn").innerHTML,
+  messages: Object.fromEntries([...form.querySelectorAll(".message")].filter((m) => m.textContent)
+                               .map((m) => [m.dataset.for, m.textContent]))});
+wait();
+"""
+
+# Clicks the button arguments[0] at the next real time that many milliseconds, arguments[1], into
+# a second (0: at once), and returns that time, in seconds. The first click starts window.seen:
+# each line of the run's output and the time it arrived.
+CLICK = """
+const [selector, into, done] = arguments;
+const pre = document.querySelector("form.run pre");
+setTimeout(() => {
+  document.querySelector(selector).click();
+  if (!window.seen) {
+    window.seen = [];
+    new MutationObserver(() => {
+      const lines = pre.innerText.split("\\n").filter(Boolean);
+      while (seen.length < lines.length) seen.push([Date.now() / 1000, lines[seen.length]]);
+    }).observe(pre, {childList: true});
+  }
+  done(Date.now() / 1000);
+}, into && (1000 + into - Date.now() % 1000) % 1000);
+"""
+
+# The text of every picture's element whose font, as drawn, is under 11 px.
+SMALL = """
+return [...document.querySelectorAll(".picture *")].filter((e) => [...e.childNodes].some(
+  (n) => n.nodeType === 3 && n.textContent.trim())).map((e) => {
+    const svg = e.closest("svg");
+    const scale = svg ? svg.getBoundingClientRect().width / svg.viewBox.baseVal.width : 1;
+    return [e.textContent, parseFloat(getComputedStyle(e).fontSize) * scale];
+  }).filter(([, size]) => size < 11);
 """
 
 
-class Site(unittest.TestCase):
-    """Serves the pages and starts a browser for one check."""
+def number(bits):
+    return lambda r: str(r.randint(-2 ** (bits - 1), 2 ** (bits - 1) - 1))
 
-    @classmethod
-    def setUpClass(cls):
-        handler = functools.partial(Quiet, directory=str(HTML))
-        cls.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-        threading.Thread(target=cls.server.serve_forever, daemon=True).start()
-        cls.base = f"http://127.0.0.1:{cls.server.server_port}/"
-        cls.profile = tempfile.TemporaryDirectory()
-        options = webdriver.ChromeOptions()
-        options.binary_location = os.environ["CHROMIUM"]
-        # As root and in a chroot chromium needs no sandbox; the others keep it from calling
-        # out to Google's services, which a closed network refuses.
-        for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
-                     "--no-first-run", "--disable-background-networking",
-                     "--disable-component-update", "--disable-sync",
-                     f"--user-data-dir={cls.profile.name}", "--window-size=1280,900"):
-            options.add_argument(flag)
-        options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
-        cls.browser = webdriver.Chrome(service=Service(os.environ["CHROMEDRIVER"]),
-                                       options=options)
 
-    @classmethod
-    def tearDownClass(cls):
-        cls.browser.quit()
-        cls.server.shutdown()
-        cls.profile.cleanup()
+def real(r):
+    return r.choice([f"{r.uniform(-1e6, 1e6):.{r.randint(0, 9)}f}", str(r.randint(-2 ** 25, 2 ** 25)),
+                     f"{r.uniform(-10, 10):.{r.randint(1, 9)}g}e{r.randint(-46, 39)}"])
 
-    def open(self, page, width=1280, dark=False):
-        """Loads `page` at a screen `width` in CSS pixels, light or dark."""
-        self.browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-            "width": width, "height": 900, "deviceScaleFactor": 1, "mobile": width < 600})
-        self.browser.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [
-            {"name": "prefers-color-scheme", "value": "dark" if dark else "light"}]})
-        self.browser.get(self.base + page + ".html")
 
-    def script(self, code, *arguments):
-        return self.browser.execute_script(code, *arguments)
+def readings(r):
+    now = r.randint(0, 10 ** 9)
+    return " ".join(str(now := max(0, now + r.choice([0, 0, 1, 1, 2, 5, 300, -60]))) for _ in range(20))
+
+
+# Seeded random values of each input, and edge cases, each typed alone into its experiment.
+RANDOM = {
+    "value": number(32), "command": number(32), "intValue": number(32), "longValue": number(64),
+    "line": lambda r: " ".join(r.choice(["0", "7", "255", "256", "-1", "+3", "007", "12a", "-", "",
+                                         "0x1F", "99999999999999999999"]) for _ in range(r.randint(0, 12))),
+    "bytes": lambda r: " ".join(f"{r.randrange(256):x}" for _ in range(r.randint(0, 16))),
+    "payload": lambda r: "".join(r.choices("abcXYZ09 ~<&", k=r.randint(0, 3))),
+    "floatValue1": real, "floatValue2": real,
+    "text": lambda r: "".join(r.choices(string.printable[:95], k=r.randint(0, 20))),
+    "arr": lambda r: " ".join(real(r) for _ in range(18)),
+    "capacity": lambda r: str(r.randint(0, 16)),
+    "samples": lambda r: " ".join(real(r) for _ in range(r.randint(0, 40))),
+    "readings": readings,
+}
+EDGES = {
+    "value": ["0", "255", "256", "-1", "2147483647", "-2147483648", "2147483648", "4x", " 1", ""],
+    "line": ["", "   ", "1\t2 5\t 3", "300a -1a 256 -1", "9223372036854775808 -9223372036854775809",
+             "1 " * 149 + "1", "1 " * 150, "<b>&amp; é"],
+    "bytes": ["", "80 ff 7f 00", "0 1 2 3 4 5 6 7 8 9 a b c d e f", "100", "g", "-1",
+              "0 1 2 3 4 5 6 7 8 9 a b c d e f 10"],
+    "command": ["0", "-1", "2147483648"], "payload": ["", "a", "<&", "é", "abcd"],
+    "floatValue1": ["0", "-0", "1e-45", "1e-40", "3.4028235e38", "1e39", "inf", "-nan", "0x1p-3",
+                    "3.142f"],
+    "longValue": ["9223372036854775807", "-9223372036854775808", "9223372036854775808"],
+    "text": ["", "12345678901234567890", "123456789012345678901"],
+    "arr": ["16777216" + " 1" * 17, "1 2", "nan" + " 1" * 17, "3e38 " * 18],
+    "capacity": ["0", "1", "16", "17", "-1"], "samples": ["1804289383", "nan 1 inf -inf 2"],
+    "readings": ["100", "100 105 105 106", "100 101 102 90 90 91 92", "x"],
+}
+
+
+def setUpModule():
+    global SERVER, BROWSER, BASE, PROFILE
+    handler = functools.partial(Quiet, directory=str(PATHS.html))
+    SERVER = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    threading.Thread(target=SERVER.serve_forever, daemon=True).start()
+    BASE = f"http://127.0.0.1:{SERVER.server_port}/"
+    PROFILE = tempfile.TemporaryDirectory()
+    options = webdriver.ChromeOptions()
+    options.binary_location = os.environ["CHROMIUM"]
+    # As root and in a chroot chromium needs no sandbox; the others keep it from calling out to
+    # Google's services, which a closed network refuses.
+    for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
+                 "--no-first-run", "--disable-background-networking", "--disable-component-update",
+                 "--disable-sync", f"--user-data-dir={PROFILE.name}", "--window-size=1280,900"):
+        options.add_argument(flag)
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
+    BROWSER = webdriver.Chrome(service=Service(os.environ["CHROMEDRIVER"]), options=options)
+    BROWSER.set_script_timeout(30)
+
+
+def tearDownModule():
+    BROWSER.quit()
+    SERVER.shutdown()
+    PROFILE.cleanup()
 
 
 class Quiet(http.server.SimpleHTTPRequestHandler):
@@ -98,118 +170,175 @@ class Quiet(http.server.SimpleHTTPRequestHandler):
         pass
 
 
-class Loads(Site):
-    def test_every_page_loads_alone_and_small(self):
-        css = (HTML / "style.css").stat().st_size
+class Pages(unittest.TestCase):
+    def open(self, page, width=1280, dark=False, base=None):
+        """Loads `page` at a screen `width` in CSS pixels, light or dark."""
+        BROWSER.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": width, "height": 900, "deviceScaleFactor": 1, "mobile": width < 600})
+        BROWSER.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [
+            {"name": "prefers-color-scheme", "value": "dark" if dark else "light"}]})
+        BROWSER.get((base or BASE) + page + ".html")
+
+    def find(self, selector, within=None):
+        return (within or BROWSER).find_elements(By.CSS_SELECTOR, selector)
+
+    def run_program(self, name):
+        """Runs the page's program to its end: its output's bytes and element."""
+        form = self.find("form.run")[0]
+        form.find_element(By.TAG_NAME, "button").click()
+        for _ in range(500):
+            if self.find(".status", form)[0].text:
+                break
+            time.sleep(0.01)
+        self.assertEqual(self.find(".status", form)[0].text, "exit status 0", name)
+        output = self.find("pre", form)[0]
+        return BROWSER.execute_script(READ, output).encode("latin-1"), output
+
+    def test_pages_load_alone_small_and_offline(self):
         for page in PAGES:
             with self.subTest(page=page):
-                self.browser.get_log("performance")
+                BROWSER.get_log("performance")
                 self.open(page)
-                errors = [entry for entry in self.browser.get_log("browser")
-                          if entry["level"] == "SEVERE"]
-                self.assertEqual(errors, [])
+                self.assertEqual([e for e in BROWSER.get_log("browser") if e["level"] == "SEVERE"], [])
                 requests = [json.loads(entry["message"])["message"]
-                            for entry in self.browser.get_log("performance")]
-                # What this page asked for; the browser's own start-up pages are left out.
+                            for entry in BROWSER.get_log("performance")]
                 urls = [request["params"]["request"]["url"] for request in requests
                         if request["method"] == "Network.requestWillBeSent"
-                        and request["params"].get("documentURL", "").startswith(self.base)]
+                        and request["params"].get("documentURL", "").startswith(BASE)]
                 self.assertTrue(urls)
-                self.assertEqual([url for url in urls if not url.startswith(self.base)], [])
-                self.assertLess((HTML / f"{page}.html").stat().st_size + css, 150 * 1024)
+                self.assertEqual([url for url in urls if not url.startswith(BASE)], [])
+                text = (PATHS.html / f"{page}.html").read_text()
+                loaded = re.findall(r'(?:src|href)="([\w.]+\.(?:css|js))"', text)
+                size = len(text.encode()) + sum((PATHS.html / f).stat().st_size for f in loaded)
+                self.assertLessEqual(size, 200 * 1024)
 
+    def test_every_link_resolves_within_the_site(self):
+        for page in PAGES:
+            for link in re.findall(r'<a [^>]*href="([^"]*)"', (PATHS.html / f"{page}.html").read_text()):
+                with self.subTest(page=page, link=link):
+                    target, _, fragment = link.partition("#")
+                    self.assertRegex(target, r"^[\w.]*$", "a link out of the site")
+                    text = (PATHS.html / (target or f"{page}.html")).read_text()
+                    self.assertTrue(not fragment or f'id="{fragment}"' in text)
 
-class Outputs(Site):
-    def test_output_is_the_programs_bytes_with_the_hidden_ones_marked(self):
-        for name, program in MANIFEST["programs"].items():
+    def test_outputs_are_the_programs_bytes_marked_and_run_so(self):
+        for name, program in PROGRAMS.items():
             with self.subTest(program=name):
                 self.open(name)
-                output = self.browser.find_element(By.CSS_SELECTOR, "pre.output")
-                shown = self.script(READ_OUTPUT, output).encode("latin-1")
-                if program["expected"]:
-                    self.assertNotIn(b"\\", (SOURCE / program["expected"]).read_bytes())
-                    self.assertEqual(shown, (SOURCE / program["expected"]).read_bytes())
+                output = self.find("form.run pre")[0]
+                shown = BROWSER.execute_script(READ, output).encode("latin-1")
+                if program.expected:
+                    expected = (PATHS.source / program.expected).read_bytes()
+                    self.assertNotIn(b"\\", expected)
+                    self.assertEqual(shown, expected)
                 else:
-                    self.assertRegex(shown.decode(),
-                                     r"\AarrayStats begin\.\.\.\n(Exec\.\.\.\d+\n){3}\Z")
-                # Each tab, trailing blank and NUL carries its mark, and the legend names each
-                # kind that the output holds.
+                    self.assertRegex(shown.decode(), r"\AarrayStats begin\.\.\.\n(Exec\.\.\.\d+\n){3}\Z")
                 hidden = {"tab": shown.count(b"\t"), "nul": shown.count(b"\0"),
-                          "blank": sum(len(line) - len(line.rstrip(b" "))
-                                       for line in shown.split(b"\n"))}
+                          "blank": sum(len(line) - len(line.rstrip(b" ")) for line in shown.split(b"\n"))}
+                legend = {e.get_attribute("data-kind") for e in self.find("#output .legend dt")}
+                self.assertEqual(legend, {kind for kind, count in hidden.items() if count})
+                if program.expected:  # run in the page, compiled for wasm32
+                    shown, output = self.run_program(name)
+                    self.assertEqual(shown, expected)
                 for kind, count in hidden.items():
-                    self.assertEqual(self.script(MARKED, output, kind), [count, count], kind)
-                kinds = {kind for kind, count in hidden.items() if count}
-                legend = {element.get_attribute("data-kind") for element in
-                          self.browser.find_elements(By.CSS_SELECTOR, ".legend dt")}
-                self.assertEqual(legend, kinds)
+                    self.assertEqual(BROWSER.execute_script(MARKED, output, kind), [count, count], kind)
 
+    def test_sampler_runs_on_a_clock_stepped_forward_and_back(self):
+        self.open("secondSampler")
+        started = BROWSER.execute_async_script(CLICK, "form.run button:not([name])", 0)
+        time.sleep(3)
+        forward = BROWSER.execute_async_script(CLICK, "button[name=forward]", 500)
+        time.sleep(1)
+        back = BROWSER.execute_async_script(CLICK, "button[name=back]", 500)
+        time.sleep(2)
+        BROWSER.execute_async_script(CLICK, "form.run button:not([name])", 0)
+        self.assertEqual(self.find("form.run .status")[0].text, "stopped")
+        seen = BROWSER.execute_script("return window.seen")
+        self.assertEqual(seen[0][1], "arrayStats begin...")
+        times = [int(re.fullmatch(r"Exec\.\.\.(\d+)", line).group(1)) for _, line in seen[1:]]
+        arrived = [when for when, _ in seen[1:]]
+        self.assertLess(arrived[0] - started, 2)
+        self.assertGreater(min(b - a for a, b in zip(arrived, arrived[1:])), 0.3, f"a burst: {seen}")
+        after = next(i for i, when in enumerate(arrived) if when > forward)
+        self.assertLess(arrived[after] - forward, 0.4)
+        self.assertGreaterEqual(times[after], times[after - 1] + 300)
+        after = next(i for i, when in enumerate(arrived) if when > back)
+        self.assertEqual(times[after], int(back) + 300 - 60 + 1)
+        time.sleep(1.2)
+        self.assertEqual(len(BROWSER.execute_script("return window.seen")), len(seen),
+                         "the sampler ran on after it was stopped")
 
-class ByteMaps(Site):
-    def test_cells_are_the_bytes_the_program_prints(self):
-        for name, record, size in (("usartFrameDump", "usartFrame", 12),
-                                   ("recordBytesDump", "mixedRecord", 48)):
-            with self.subTest(record=record):
-                self.open(name)
-                cells = self.browser.find_elements(
-                    By.CSS_SELECTOR, f'table[data-record="{record}"] td[data-offset]')
-                shown = [int(cell.text, 16) for cell in sorted(
-                    cells, key=lambda cell: int(cell.get_attribute("data-offset")))]
-                expected = (SOURCE / MANIFEST["programs"][name]["expected"]).read_text()
-                printed = [int(byte, 16) for byte in re.findall(r"0x([0-9a-f]{2})", expected)]
-                self.assertEqual(shown, printed[:size])
+    def test_experiments_answer_as_the_native_lessons(self):
+        chance = random.Random(29)
+        took = []
+        for name, program in PROGRAMS.items():
+            self.open(name)
+            experiments = program.experiments()
+            for form in self.find("form.experiment"):
+                number = form.get_attribute("data-experiment")
+                inputs = {i["name"]: i["value"] for i in experiments[int(number)]["inputs"]}
+                cases = [{}] + [{key: value} for key in inputs for value in EDGES.get(key, [])]
+                cases += [{key: RANDOM[key](chance) for key in inputs} for _ in range(12)]
+                for case in cases:
+                    values = inputs | case
+                    with self.subTest(program=name, values=values):
+                        status, output, drawn = program.ask(number, *(f"{k}={v}" for k, v in values.items()))
+                        shown = BROWSER.execute_async_script(TYPE, form, values, drawn)
+                        took.append(shown["took"])
+                        if status == 2:
+                            self.assertEqual(shown["messages"], dict(
+                                line.split("\t") for line in drawn.splitlines()))
+                        else:
+                            self.assertEqual((shown["output"].encode("latin-1"), shown["picture"],
+                                              shown["messages"]), (output, shown["native"], {}))
+                        if not case and program.expected:  # the defaults are the program's own
+                            self.assertEqual(output, (PATHS.source / program.expected).read_bytes())
+        print(f"{len(took)} answers, from input to answer: median {statistics.median(took):.1f} ms, "
+              f"at most {max(took):.1f} ms", file=sys.stderr)
 
+    def test_byte_maps_hold_the_bytes_printed(self):
+        for name, record in (("usartFrameDump", "usartFrame"), ("recordBytesDump", "mixedRecord")):
+            self.open(name)
+            cells = self.find(f'table[data-record="{record}"] td[data-offset]')
+            expected = (PATHS.source / PROGRAMS[name].expected).read_text()
+            printed = [int(byte, 16) for byte in re.findall(r"0x([0-9a-f]{2})", expected)]
+            self.assertEqual([int(cell.text, 16) for cell in cells], printed[:len(cells)])
 
-class Phone(Site):
-    def test_no_page_scrolls_sideways_at_a_phones_width(self):
-        SHOTS.mkdir(exist_ok=True)
+    def test_phone_width_dark_mode_and_labels(self):
+        shots = PATHS.build / "screenshots"
+        shots.mkdir(exist_ok=True)
+        colours = 'return [...document.querySelectorAll("html, .picture, .picture *")].map((e) => ' \
+                  '["color", "backgroundColor", "fill"].map((p) => getComputedStyle(e)[p]).join())'
         for page in PAGES:
+            seen = []
             for width, dark in ((375, False), (375, True), (1280, False), (1280, True)):
                 self.open(page, width, dark)
-                if width == 375:
-                    with self.subTest(page=page, dark=dark):
-                        self.assertLessEqual(
-                            self.script("return document.documentElement.scrollWidth"), width)
-                height = self.script("return document.documentElement.scrollHeight")
-                self.browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-                    "width": width, "height": height, "deviceScaleFactor": 1,
-                    "mobile": width < 600})
-                self.browser.save_screenshot(
-                    str(SHOTS / f"{page}-{width}-{'dark' if dark else 'light'}.png"))
-
-
-class DarkAndLinks(Site):
-    def test_dark_mode_changes_the_page_and_its_pictures(self):
-        for page in PAGES:
+                with self.subTest(page=page, width=width, dark=dark):
+                    self.assertLessEqual(BROWSER.execute_script(
+                        "return document.documentElement.scrollWidth"), width)
+                    self.assertEqual(BROWSER.execute_script(SMALL), [])
+                seen.append(BROWSER.execute_script(colours))
+                height = BROWSER.execute_script("return document.documentElement.scrollHeight")
+                BROWSER.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                    "width": width, "height": height, "deviceScaleFactor": 1, "mobile": width < 600})
+                BROWSER.save_screenshot(str(shots / f"{page}-{width}-{'dark' if dark else 'light'}.png"))
             with self.subTest(page=page):
-                seen = []
-                for dark in (False, True):
-                    self.open(page, dark=dark)
-                    seen.append([self.script(COLOURS, self.browser.find_element(By.TAG_NAME, "html"))[0]] +
-                                [colours for picture in self.browser.find_elements(
-                                    By.CSS_SELECTOR, ".picture")
-                                 for colours in self.script(COLOURS, picture)])
-                light, dark = seen
-                self.assertNotEqual(light[0], dark[0])
-                for before, after in zip(light[1:], dark[1:], strict=True):
-                    self.assertNotEqual(before, after)
+                for light, dark in zip(seen[2], seen[3], strict=True):
+                    self.assertNotEqual(light, dark)
 
-    def test_every_internal_link_resolves(self):
-        for page in PAGES:
-            self.open(page)
-            for link in self.script("return [...document.links].map((a) => a.href)"):
-                with self.subTest(page=page, link=link):
-                    self.assertTrue(link.startswith(self.base), "a link out of the site")
-                    target, _, fragment = link.partition("#")
-                    with urllib.request.urlopen(target) as response:
-                        self.assertEqual(response.status, 200)
-                    if fragment:
-                        self.browser.get(target)
-                        self.assertTrue(self.script(
-                            "return document.getElementById(arguments[0]) !== null",
-                            urllib.parse.unquote(fragment)))
-                        self.open(page)
+    def test_pages_opened_as_files_run_the_program_and_redraw(self):
+        base = pathlib.Path(os.environ.get("SITE_FILES", PATHS.html)).resolve().as_uri() + "/"
+        for name, program in PROGRAMS.items():
+            with self.subTest(program=name):
+                self.open(name, base=base)
+                if program.expected:
+                    self.assertEqual(self.run_program(name)[0],
+                                     (PATHS.source / program.expected).read_bytes())
+                for form in self.find("form.experiment"):
+                    drawn = self.find(".drawn", form)[0].get_attribute("innerHTML")
+                    shown = BROWSER.execute_async_script(TYPE, form, {}, drawn)
+                    self.assertEqual(shown["picture"], shown["native"])
 
 
 if __name__ == "__main__":
-    unittest.main()
+    unittest.main(argv=sys.argv[:1])

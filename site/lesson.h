@@ -1,0 +1,98 @@
+#pragma once
+
+// The experiments of a program's page, each answered by the program's own functions. A lesson is
+// one source built twice: for the build machine, which draws the static page and answers the
+// tests, and for wasm32, which the page runs whenever the learner changes an input. So every
+// picture has one drawing, and the page computes nothing of its own.
+//
+//   <lesson> describe                 each experiment's title and inputs, a line each
+//   <lesson> <k> <name>=<value>...    runs experiment <k>, counted from 0
+//
+// An experiment calls the program's functions, which print to standard output what the program
+// would print, and draws its picture, as HTML, on standard error. An input not given takes its
+// default. An input that cannot be used reaches no unit: the lesson writes "<name>\t<why>\n" to
+// standard error for each and exits with 2.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+class Lesson {
+ public:
+  Lesson(int argc, char* argv[]);
+
+  // Begins the next experiment; true when it is to be described or run.
+  bool experiment(const char* title);
+
+  // Declares an input and returns its text, refused when longer than `maxBytes`.
+  std::string text(const char* name, const char* byDefault, const char* label,
+                   std::size_t maxBytes);
+
+  // Declares an input and returns its words (split at blanks), refused unless there are
+  // `minCount` to `maxCount` of them.
+  std::vector<std::string> words(const char* name, const char* byDefault, const char* label,
+                                 std::size_t minCount, std::size_t maxCount);
+
+  // Declares an input that is one whole number from `min` to `max`.
+  std::int64_t integer(const char* name, const char* byDefault, const char* label, std::int64_t min,
+                       std::int64_t max);
+
+  // A word of the input `name` read as a whole number in `base`, refused unless it is one from
+  // `min` to `max`.
+  std::int64_t integerOf(const char* name, const std::string& word, std::int64_t min,
+                         std::int64_t max, int base = 10);
+
+  // A word of the input `name` read as a float literal is, to the nearest float; refused when it
+  // is no number or beyond the floats' range.
+  float realOf(const char* name, const std::string& word);
+
+  // Whether to run the experiment being declared: it was asked for, and no input was refused.
+  [[nodiscard]] bool ready() const;
+
+  // 2 when an input was refused, else whether the output was written.
+  [[nodiscard]] int status() const;
+
+ private:
+  [[nodiscard]] bool asking() const;
+  void refuse(const char* name, const std::string& why);
+
+  bool describing = false;
+  int asked = -1;    // the experiment to run
+  int current = -1;  // the experiment being declared
+  std::vector<std::string> given;
+  bool refused = false;
+};
+
+// Declares and runs the program's experiments; each lesson defines it.
+void experiments(Lesson& lesson);
+
+// Where a lesson draws its picture.
+extern std::FILE* const picture;
+
+// `text` with &, <, > and " written as HTML's character references.
+std::string html(const std::string& text);
+
+// Every decimal digit of a float's value.
+std::string exact(float value);
+
+// A field of a record: its name, offsetof and sizeof.
+struct Field {
+  const char* name;
+  std::size_t offset;
+  std::size_t size;
+};
+#define FIELD(Record, member)                                 \
+  Field {                                                     \
+#member, offsetof(Record, member), sizeof(Record::member) \
+  }
+
+// Draws a record's bytes, `align` to a row, each in its field's colour or marked as padding,
+// with a key that names each field and each run of padding.
+void byteMap(const char* type, const unsigned char* bytes, std::size_t size, std::size_t align,
+             const std::vector<Field>& fields);
+
+// Draws the float whose four bytes, lowest first as memory holds them, are at `bytes`: the bytes
+// as printed, the bit pattern they make, and its sign, exponent and fraction, worked out.
+void floatBits(const char* name, const unsigned char* bytes);

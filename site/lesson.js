@@ -1,0 +1,185 @@
+// The page's glue: it runs the program and its lesson, both compiled to WebAssembly, through the
+// few WASI calls they make, and places what they print. It computes nothing of its own. A page
+// opened as a file may load no module, so both are in the page, compressed with gzip, in base64.
+"use strict";
+
+const modules = {};
+for (const script of document.querySelectorAll('script[type="application/gzip"]')) {
+  const bytes = Uint8Array.from(atob(script.textContent), (c) => c.charCodeAt(0));
+  const unzipped = new Blob([bytes]).stream().pipeThrough(new DecompressionStream("gzip"));
+  modules[script.dataset.module] = new Response(unzipped).arrayBuffer().then(WebAssembly.compile);
+}
+
+// How a run ends: proc_exit's status, or "stopped" when the page stops the sampler.
+class Exit {
+  constructor(status) {
+    this.status = status;
+  }
+}
+
+let clockOffset = 0; // milliseconds added to the real time by the sampler's clock steps
+
+// An instance of a module with the WASI calls it imports, for a run with the arguments `args`;
+// what it writes to standard output and standard error goes to `written(fd, bytes)`. `wrap` may
+// replace calls.
+async function instantiate(module, args, written, wrap = (calls) => calls) {
+  let memory;
+  const view = () => new DataView(memory.buffer);
+  const bytesAt = (at, length) => new Uint8Array(memory.buffer, at, length);
+  const encoded = args.map((arg) => new TextEncoder().encode(arg + "\0"));
+  const calls = wrap({
+    args_sizes_get(count, size) {
+      view().setUint32(count, encoded.length, true);
+      view().setUint32(size, encoded.reduce((sum, arg) => sum + arg.length, 0), true);
+      return 0;
+    },
+    args_get(argv, buffer) {
+      for (const [i, arg] of encoded.entries()) {
+        view().setUint32(argv + 4 * i, buffer, true);
+        bytesAt(buffer, arg.length).set(arg);
+        buffer += arg.length;
+      }
+      return 0;
+    },
+    fd_write(fd, iovs, count, total) {
+      let sum = 0;
+      for (let i = 0; i < count; i++) {
+        const length = view().getUint32(iovs + 8 * i + 4, true);
+        written(fd, bytesAt(view().getUint32(iovs + 8 * i, true), length).slice());
+        sum += length;
+      }
+      view().setUint32(total, sum, true);
+      return 0;
+    },
+    fd_fdstat_get(fd, stat) {
+      bytesAt(stat, 24).fill(0);
+      view().setUint8(stat, 2); // a character device, as a terminal is
+      return 0;
+    },
+    fd_close: () => 0,
+    fd_seek: () => 70, // ESPIPE: the output is no file
+    proc_exit(status) {
+      throw new Exit(status);
+    },
+    clock_time_get(id, precision, time) {
+      view().setBigUint64(time, BigInt(Date.now() + clockOffset) * 1000000n, true);
+      return 0;
+    },
+  });
+  const instance = new WebAssembly.Instance(await modules[module], { wasi_snapshot_preview1: calls });
+  memory = instance.exports.memory;
+  return instance;
+}
+
+// Runs a module to its end: its exit status, standard output and standard error (as text).
+async function run(module, args) {
+  const streams = { 1: [], 2: [] };
+  const instance = await instantiate(module, args, (fd, bytes) => streams[fd].push(...bytes));
+  let status = 0;
+  try {
+    instance.exports._start();
+  } catch (error) {
+    if (!(error instanceof Exit)) throw error;
+    status = error.status;
+  }
+  return { status, out: streams[1], err: new TextDecoder().decode(new Uint8Array(streams[2])) };
+}
+
+// Shows an output's bytes as the static page does, each line numbered and each tab, trailing
+// blank and NUL marked. What a program prints is placed as text, never as markup.
+function show(pre, bytes) {
+  const mark = (kind, text) =>
+    Object.assign(document.createElement("span"), { className: kind, textContent: text });
+  const lines = Array.from(bytes, (byte) => String.fromCharCode(byte)).join("").split("\n");
+  pre.replaceChildren();
+  lines.forEach((line, i) => {
+    if (i > 0) pre.append("\n");
+    if (i < lines.length - 1 || line) pre.append(mark("ln", ""));
+    if (i < lines.length - 1 || line) pre.lastChild.dataset.n = i + 1;
+    const body = line.replace(/ +$/, "");
+    for (const part of body.split(/([\t\0])/)) {
+      if (part === "\t") pre.append(mark("tab", "\t"));
+      else if (part === "\0") pre.append(mark("nul", "\\0"));
+      else if (part) pre.append(part);
+    }
+    for (let at = body.length; at < line.length; at++) pre.append(mark("blank", " "));
+  });
+}
+
+for (const form of document.querySelectorAll("form.experiment")) {
+  const answer = async (event) => {
+    event.preventDefault();
+    form.setAttribute("aria-busy", "true");
+    const inputs = [...form.querySelectorAll("input")].map((input) => `${input.name}=${input.value}`);
+    const { status, out, err } = await run("lesson", ["lesson", form.dataset.experiment, ...inputs]);
+    for (const message of form.querySelectorAll(".message")) message.textContent = "";
+    if (status === 2) {
+      for (const [name, why] of err.split("\n").filter(Boolean).map((line) => line.split("\t"))) {
+        form.querySelector(`.message[data-for="${name}"]`).textContent = why;
+      }
+    } else {
+      show(form.querySelector("pre"), out);
+      form.querySelector(".drawn").innerHTML = err;
+    }
+    form.removeAttribute("aria-busy");
+  };
+  for (const type of ["input", "change", "submit"]) form.addEventListener(type, answer);
+}
+
+const form = document.querySelector("form.run");
+const pre = form.querySelector("pre");
+const status = form.querySelector(".status");
+const start = form.querySelector("button:not([name])");
+const said = (error) => (typeof error.status === "number" ? `exit status ${error.status}` : error.status);
+
+if (!("endless" in form.dataset)) {
+  form.addEventListener("submit", async (event) => {
+    event.preventDefault();
+    pre.replaceChildren();
+    const { status: exit, out } = await run("program", [form.dataset.program]);
+    show(pre, out);
+    status.textContent = said({ status: exit });
+  });
+} else if (typeof WebAssembly.Suspending !== "function") {
+  status.textContent = "This browser cannot run the sampler here: it lacks WebAssembly's " +
+    "JavaScript Promise Integration (WebAssembly.Suspending), which Chromium has.";
+  for (const button of form.querySelectorAll("button")) button.disabled = true;
+} else {
+  // The sampler polls the clock without end. Each reading waits 5 ms on a timer, the module
+  // suspended meanwhile (JavaScript Promise Integration), so the page goes on between readings.
+  let sampling = null; // the run going on, if any
+  const stop = () => {
+    sampling = null;
+    start.textContent = `Start ${form.dataset.program}`;
+  };
+  form.addEventListener("submit", async (event) => {
+    event.preventDefault();
+    if (sampling) return stop();
+    const run = (sampling = {});
+    const printed = [];
+    start.textContent = `Stop ${form.dataset.program}`;
+    status.textContent = "running";
+    pre.replaceChildren();
+    const instance = await instantiate("program", [form.dataset.program], (fd, bytes) => {
+      printed.push(...bytes);
+      show(pre, printed);
+    }, (calls) => {
+      const read = calls.clock_time_get;
+      calls.clock_time_get = new WebAssembly.Suspending(async (...args) => {
+        await new Promise((resolve) => setTimeout(resolve, 5));
+        if (sampling !== run) throw new Exit("stopped");
+        return read(...args);
+      });
+      return calls;
+    });
+    try {
+      await WebAssembly.promising(instance.exports._start)();
+    } catch (error) {
+      status.textContent = error instanceof Exit ? said(error) : String(error);
+    }
+    if (sampling === run) stop();
+  });
+  form.elements.forward.addEventListener("click", () => (clockOffset += 300000));
+  form.elements.back.addEventListener("click", () => (clockOffset -= 60000));
+  document.addEventListener("visibilitychange", () => document.hidden && stop());
+}

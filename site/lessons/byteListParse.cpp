@@ -1,0 +1,63 @@
+// byteListParse's experiment: any line that fits the buffer, scanned as the program scans its
+// own, and the buffer as strtok leaves it.
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "char2uint8.h"
+#include "lesson.h"
+
+void experiments(Lesson& lesson) {
+  if (!lesson.experiment("Scan a line")) {
+    return;
+  }
+  const std::string typed =
+      lesson.text("line", "32 128 255 256 00", "line, its text", LINE_SIZE - 1);
+  if (!lesson.ready()) {
+    return;
+  }
+  char line[LINE_SIZE] = {};
+  typed.copy(line, LINE_SIZE - 1);
+  std::uint8_t code[CODE_SLOTS] = {};
+  const std::int32_t count = scanByteList(line, code);
+  printByteList(code, count);
+
+  std::fprintf(
+      picture,
+      "<figure class='picture buffer'><p>The buffer <code>line</code> after the scan, "
+      "up to the zero that ends its text, at %zu: <code>strtok</code> found %d "
+      "token%s, and wrote a zero over the blank right after each token, where there is one.</p>"
+      "<p class='cells'>",
+      typed.size(), count, count == 1 ? "" : "s");
+  std::int32_t token = 0;
+  for (std::size_t at = 0; at <= typed.size(); ++at) {
+    const char byte = line[at];
+    const bool starts =
+        byte != '\0' && byte != ' ' && (at == 0 || line[at - 1] == '\0' || line[at - 1] == ' ');
+    const bool cut = byte == '\0' && at < typed.size();
+    std::string shown;
+    if (byte == '\0') {
+      shown = "\\0";
+    } else if (byte == ' ') {
+      shown = "␣";
+    } else if (byte > ' ' && byte < 0x7f) {
+      shown = html(std::string(1, byte));
+    } else {
+      char escape[8];
+      std::snprintf(escape, sizeof escape, "\\x%02x", static_cast<unsigned char>(byte));
+      shown = escape;
+    }
+    std::fprintf(picture, "<span class='byte%s%s' title='line[%zu]'>%s", starts ? " start" : "",
+                 cut ? " cut" : "", at, shown.c_str());
+    if (starts) {
+      std::fprintf(picture, "<small>code[%d]</small>", token++);
+    }
+    std::fputs("</span>", picture);
+  }
+  std::fputs(
+      "</p><figcaption>Outlined, the first byte of each token, with the slot of "
+      "<code>code</code> it fills if it is a byte; in colour, the zeros "
+      "<code>strtok</code> wrote; ␣ is a blank, \\0 a zero byte.</figcaption></figure>",
+      picture);
+}

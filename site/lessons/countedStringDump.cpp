@@ -1,0 +1,55 @@
+// countedStringDump's experiment: any buffer of bytes, printed as the program prints its own,
+// and each byte read through each of the three character types.
+
+#include <cstdint>
+#include <cstdio>
+#include <type_traits>
+#include <vector>
+
+#include "binCharEncode.h"
+#include "lesson.h"
+
+void experiments(Lesson& lesson) {
+  if (!lesson.experiment("Print a counted buffer")) {
+    return;
+  }
+  std::vector<char> buffer;
+  for (const std::string& word :
+       lesson.words("bytes", "61 62 63 00", "the buffer's bytes, in hex", 0, 16)) {
+    buffer.push_back(static_cast<char>(lesson.integerOf("bytes", word, 0, 0xff, 16)));
+  }
+  if (!lesson.ready()) {
+    return;
+  }
+  const countedString text = {
+      .tag = 1, .length = static_cast<std::int32_t>(buffer.size()), .data = buffer.data()};
+  printString(text);
+  std::putchar('\n');
+
+  std::fputs(
+      "<figure class='picture sign'><table><caption>Each byte read through each "
+      "character type, widened to <code>int</code> and printed with <code>%x</code> as "
+      "<code>printString</code> prints it</caption><thead><tr><th scope='col'>byte</th>"
+      "<th scope='col'><code>signed char</code>, as <code>printString</code> reads it"
+      "</th><th scope='col'><code>unsigned char</code></th><th scope='col'>plain "
+      "<code>char</code></th></tr></thead><tbody>",
+      picture);
+  for (const char byte : buffer) {
+    const int asSigned = static_cast<signed char>(byte);
+    const int asUnsigned = static_cast<unsigned char>(byte);
+    const int asPlain = byte;
+    std::fprintf(picture,
+                 "<tr><th scope='row'>%02x</th><td>%d: %x</td><td>%d: %x</td><td>%d: %x</td></tr>",
+                 asUnsigned, asSigned, static_cast<unsigned>(asSigned), asUnsigned,
+                 static_cast<unsigned>(asUnsigned), asPlain, static_cast<unsigned>(asPlain));
+  }
+  std::fprintf(picture,
+               "</tbody></table><figcaption>The same 8 bits are a negative value through "
+               "<code>signed char</code> from 80 up, and widened to <code>int</code> its new high "
+               "bits are ones, so 80 prints as ffffff80. Plain <code>char</code> is %s where this "
+               "table was drawn, as on %s; on %s it is %s.</figcaption></figure>",
+               std::is_signed_v<char> ? "signed" : "unsigned",
+               std::is_signed_v<char> ? "x86 and wasm32" : "ARM, POWER, RISC-V and s390x",
+               std::is_signed_v<char> ? "ARM, POWER, RISC-V and s390x" : "x86 and wasm32",
+               std::is_signed_v<char> ? "unsigned" : "signed");
+}
