@@ -30,7 +30,9 @@ from selenium.webdriver.common.by import By
 
 import generate
 
-PATHS = generate.options(sys.argv[1:])
+# The command line: site_test.py <the folders> [-- <unittest's own arguments>]
+ARGUMENTS = sys.argv[1:] + ["--"]
+PATHS = generate.options(ARGUMENTS[:ARGUMENTS.index("--")])
 PROGRAMS = generate.programs(PATHS.build)
 PAGES = ["index", *sorted(PROGRAMS), *(f"{name}.1" for name in sorted(PROGRAMS))]
 
@@ -341,4 +343,4 @@ class Pages(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    unittest.main(argv=sys.argv[:1])
+    unittest.main(argv=sys.argv[:1] + ARGUMENTS[ARGUMENTS.index("--") + 1:-1])
