@@ -1,6 +1,6 @@
 // The page's glue: it runs the program and its lesson, both compiled to WebAssembly, through the
-// few WASI calls they make, and places what they print. It computes nothing of its own. A page
-// opened as a file may load no module, so both are in the page, compressed with gzip, in base64.
+// few WASI calls they make, and places what they print; it computes nothing of its own. A page
+// opened as a file may fetch nothing, so both modules are in it, compressed by gzip, in base64.
 "use strict";
 
 const modules = {};
@@ -13,15 +13,14 @@ for (const script of document.querySelectorAll('script[type="application/gzip"]'
 // How a run ends: proc_exit's status, or "stopped" when the page stops the sampler.
 class Exit {
   constructor(status) {
-    this.status = status;
+    this.status = typeof status === "number" ? `exit status ${status}` : status;
   }
 }
 
-let clockOffset = 0; // milliseconds added to the real time by the sampler's clock steps
+let clockOffset = 0; // milliseconds that the learner has stepped the sampler's clock by
 
-// An instance of a module with the WASI calls it imports, for a run with the arguments `args`;
-// what it writes to standard output and standard error goes to `written(fd, bytes)`. `wrap` may
-// replace calls.
+// An instance of a module given the WASI calls it imports, for a run with the arguments `args`;
+// each write to standard output or error goes to `written(fd, bytes)`. `wrap` may change calls.
 async function instantiate(module, args, written, wrap = (calls) => calls) {
   let memory;
   const view = () => new DataView(memory.buffer);
@@ -57,7 +56,7 @@ async function instantiate(module, args, written, wrap = (calls) => calls) {
       return 0;
     },
     fd_close: () => 0,
-    fd_seek: () => 70, // ESPIPE: the output is no file
+    fd_seek: () => 70, // ESPIPE: no output is a file
     proc_exit(status) {
       throw new Exit(status);
     },
@@ -71,18 +70,18 @@ async function instantiate(module, args, written, wrap = (calls) => calls) {
   return instance;
 }
 
-// Runs a module to its end: its exit status, standard output and standard error (as text).
+// Runs a module to its end: how it ended, its standard output and its standard error, as text.
 async function run(module, args) {
   const streams = { 1: [], 2: [] };
   const instance = await instantiate(module, args, (fd, bytes) => streams[fd].push(...bytes));
-  let status = 0;
+  let ended = new Exit(0);
   try {
     instance.exports._start();
   } catch (error) {
     if (!(error instanceof Exit)) throw error;
-    status = error.status;
+    ended = error;
   }
-  return { status, out: streams[1], err: new TextDecoder().decode(new Uint8Array(streams[2])) };
+  return { ended, out: streams[1], err: new TextDecoder().decode(new Uint8Array(streams[2])) };
 }
 
 // Shows an output's bytes as the static page does, each line numbered and each tab, trailing
@@ -111,9 +110,9 @@ for (const form of document.querySelectorAll("form.experiment")) {
     event.preventDefault();
     form.setAttribute("aria-busy", "true");
     const inputs = [...form.querySelectorAll("input")].map((input) => `${input.name}=${input.value}`);
-    const { status, out, err } = await run("lesson", ["lesson", form.dataset.experiment, ...inputs]);
+    const { ended, out, err } = await run("lesson", ["lesson", form.dataset.experiment, ...inputs]);
     for (const message of form.querySelectorAll(".message")) message.textContent = "";
-    if (status === 2) {
+    if (ended.status === "exit status 2") {
       for (const [name, why] of err.split("\n").filter(Boolean).map((line) => line.split("\t"))) {
         form.querySelector(`.message[data-for="${name}"]`).textContent = why;
       }
@@ -127,18 +126,14 @@ for (const form of document.querySelectorAll("form.experiment")) {
 }
 
 const form = document.querySelector("form.run");
-const pre = form.querySelector("pre");
-const status = form.querySelector(".status");
-const start = form.querySelector("button:not([name])");
-const said = (error) => (typeof error.status === "number" ? `exit status ${error.status}` : error.status);
-
+const [pre, status, start] = ["pre", ".status", "button:not([name])"].map((s) => form.querySelector(s));
 if (!("endless" in form.dataset)) {
   form.addEventListener("submit", async (event) => {
     event.preventDefault();
     pre.replaceChildren();
-    const { status: exit, out } = await run("program", [form.dataset.program]);
+    const { ended, out } = await run("program", [form.dataset.program]);
     show(pre, out);
-    status.textContent = said({ status: exit });
+    status.textContent = ended.status;
   });
 } else if (typeof WebAssembly.Suspending !== "function") {
   status.textContent = "This browser cannot run the sampler here: it lacks WebAssembly's " +
@@ -160,10 +155,8 @@ if (!("endless" in form.dataset)) {
     start.textContent = `Stop ${form.dataset.program}`;
     status.textContent = "running";
     pre.replaceChildren();
-    const instance = await instantiate("program", [form.dataset.program], (fd, bytes) => {
-      printed.push(...bytes);
-      show(pre, printed);
-    }, (calls) => {
+    const written = (fd, bytes) => show(pre, printed.push(...bytes) && printed);
+    const instance = await instantiate("program", [form.dataset.program], written, (calls) => {
       const read = calls.clock_time_get;
       calls.clock_time_get = new WebAssembly.Suspending(async (...args) => {
         await new Promise((resolve) => setTimeout(resolve, 5));
@@ -175,7 +168,7 @@ if (!("endless" in form.dataset)) {
     try {
       await WebAssembly.promising(instance.exports._start)();
     } catch (error) {
-      status.textContent = error instanceof Exit ? said(error) : String(error);
+      status.textContent = error instanceof Exit ? error.status : String(error);
     }
     if (sampling === run) stop();
   });

@@ -1,12 +1,10 @@
 """The lesson pages in Debian's chromium, driven by Selenium, one browser for the whole suite.
 
-    site_test.py --source <folder> --build <folder> --html <folder>
+    site_test.py --source <folder> --build <folder> --html <folder> [-- <unittest's arguments>]
 
-The pages are served over HTTP from <html>, as a learner's own server would serve them, and are
-opened as files from the folder SITE_FILES names (the installed package's, say), or from <html>.
-The experiments are typed into and must answer as each program's lesson built for this machine
-answers. Screenshots of every page, at a phone's width and a desktop's, light and dark, are left
-in <build>/screenshots for a person to look at.
+The pages are served over HTTP from <html>, and opened as files from the folder SITE_FILES names
+(the installed package's, say) or from <html>. Screenshots of every page, at a phone's width and
+a desktop's, light and dark, are left in <build>/screenshots for a person to look at.
 """
 
 import functools
@@ -30,7 +28,6 @@ from selenium.webdriver.common.by import By
 
 import generate
 
-# The command line: site_test.py <the folders> [-- <unittest's own arguments>]
 ARGUMENTS = sys.argv[1:] + ["--"]
 PATHS = generate.options(ARGUMENTS[:ARGUMENTS.index("--")])
 PROGRAMS = generate.programs(PATHS.build)
@@ -143,7 +140,8 @@ EDGES = {
 
 def setUpModule():
     global SERVER, BROWSER, BASE, PROFILE
-    handler = functools.partial(Quiet, directory=str(PATHS.html))
+    http.server.SimpleHTTPRequestHandler.log_message = lambda *arguments: None
+    handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=str(PATHS.html))
     SERVER = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
     threading.Thread(target=SERVER.serve_forever, daemon=True).start()
     BASE = f"http://127.0.0.1:{SERVER.server_port}/"
@@ -165,11 +163,6 @@ def tearDownModule():
     BROWSER.quit()
     SERVER.shutdown()
     PROFILE.cleanup()
-
-
-class Quiet(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *arguments):
-        pass
 
 
 class Pages(unittest.TestCase):
