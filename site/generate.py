@@ -1,7 +1,6 @@
 """Builds the lesson pages from the project's own sources.
 
     generate.py --source <folder> --build <folder> --html <folder>
-                --faketime <libfaketime.so.1> --fake-start <seconds>
 
 The programs, their sources and expected outputs are those of <build>/programs.txt; the reading
 order and the index's text are the README's. Each unit is cut into segments, a run of comment
@@ -13,7 +12,6 @@ the program and the lesson built for wasm32 (site/CMakeLists.txt) to run them it
 
 import argparse
 import base64
-import datetime
 import gzip
 import html
 import pathlib
@@ -21,7 +19,6 @@ import re
 import shutil
 import subprocess
 import sys
-import threading
 
 import jinja2
 import markdown
@@ -48,8 +45,6 @@ def options(arguments=None):
     parser = argparse.ArgumentParser(description="Builds or tests the lesson pages.")
     for name in ("--source", "--build", "--html"):
         parser.add_argument(name, type=pathlib.Path, required=True)
-    parser.add_argument("--faketime")
-    parser.add_argument("--fake-start", type=int)
     return parser.parse_args(arguments)
 
 
@@ -60,7 +55,7 @@ class Program:
         self.name, expected, *self.sources = line.split()
         self.expected = None if expected == "-" else expected
         folder = pathlib.PurePath(self.sources[0]).parent
-        self.native, self.manual = build / folder / self.name, build / "man" / f"{self.name}.1"
+        self.manual = build / "man" / f"{self.name}.1"
         self.lesson = build / "site" / f"{self.name}Lesson"
         self.modules = {"program": build / "site/wasm" / folder / f"{self.name}.wasm",
                         "lesson": build / "site/wasm/site" / f"{self.name}Lesson.wasm"}
@@ -187,31 +182,6 @@ def reading_order(section):
     return rows
 
 
-def sampler_run(program, paths):
-    """The first lines of the sampler in a run whose clock libfaketime starts at the fake start
-    and runs ten times as fast as a real one, so that the lines take a tenth of a second each.
-    The sampler runs until killed: it is stopped after four lines, or after ten seconds."""
-    start = datetime.datetime.fromtimestamp(paths.fake_start, datetime.timezone.utc)
-    start = start.strftime("%Y-%m-%d %H:%M:%S")
-    command = ["env", "TZ=UTC", f"LD_PRELOAD={paths.faketime}", f"FAKETIME=@{start} x10",
-               program.native]
-    with subprocess.Popen(command, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL) as sampler:
-        deadline = threading.Timer(10, sampler.kill)
-        deadline.start()
-        run = b"".join(sampler.stdout.readline() for _ in range(4))
-        sampler.kill()
-        deadline.cancel()
-    # libfaketime leaves its shared memory behind when its process is killed.
-    for leftover in (f"faketime_shm_{sampler.pid}", f"sem.faketime_sem_{sampler.pid}"):
-        pathlib.Path("/dev/shm", leftover).unlink(missing_ok=True)
-    times = [int(time) for time in re.findall(rb"^Exec\.\.\.(\d+)$", run, flags=re.M)]
-    if len(times) != 3 or not all(0 < time - paths.fake_start < 10 for time in times):
-        sys.exit(f"generate.py: the sampler printed {run!r}, not three samples on the fake clock")
-    return run, (f"its first lines in a run that started at {start} UTC by a fake clock "
-                 "(libfaketime's), which ran ten times as fast as a real one: each number is the "
-                 "time in whole seconds since 1970-01-01 00:00:00 UTC")
-
-
 def experiments(program, files):
     """Each experiment of the program's lesson, answered for its default inputs, placed after the
     first segment whose comment says "Try it" and names it in quotes."""
@@ -264,13 +234,7 @@ def main():
         files = [{"name": str(path.relative_to(source)), "segments": segments(path)}
                  for path in paths_shown]
         experiments(program, files)
-        if program.expected:
-            output = (source / program.expected).read_bytes()
-            ran = (f"byte for byte the file <code>{program.expected}</code>, which the tests "
-                   "compare with its output")
-        else:
-            output, ran = sampler_run(program, paths)
-        shown, legend = visible(output)
+        shown, legend = visible((source / program.expected).read_bytes() if program.expected else b"")
         manual = subprocess.run(["groff", "-man", "-Tutf8", "-P-cbou", "-rHY=0", "-rLL=72n",
                                  program.manual], check=True, capture_output=True, text=True)
         (out / f"{name}.1.html").write_text(env.get_template("manual.html.j2").render(
@@ -279,8 +243,8 @@ def main():
                    for key, path in program.modules.items()}
         (out / f"{name}.html").write_text(env.get_template("program.html.j2").render(
             name=name, number=number + 1, idea=markdown.markdown(idea)[3:-4],  # without <p>
-            opened=opened, files=files, output=shown, legend=legend, ran=ran,
-            endless=not program.expected, modules=modules,
+            opened=opened, files=files, output=shown, legend=legend, expected=program.expected,
+            modules=modules,
             previous=order[number - 1][0] if number > 0 else None,
             next=order[number + 1][0] if number + 1 < len(order) else None))
 
