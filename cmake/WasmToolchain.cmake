@@ -10,3 +10,5 @@ set(CMAKE_CXX_COMPILER clang++)
 set(CMAKE_CXX_COMPILER_TARGET wasm32-wasi)
 set(CMAKE_EXECUTABLE_SUFFIX_CXX .wasm)
 set(CMAKE_EXE_LINKER_FLAGS_INIT -Wl,--strip-all)
+# lld links a library of wasm32 objects only through the index that LLVM's own ar writes.
+find_program(CMAKE_AR llvm-ar REQUIRED)

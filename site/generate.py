@@ -2,12 +2,12 @@
 
     generate.py --source <folder> --build <folder> --html <folder>
 
-The programs, their sources and expected outputs are those of <build>/programs.txt; the reading
-order and the index's text are the README's. Each unit is cut into segments, a run of comment
-lines (the prose, Markdown) and the code lines after it, so that each comment stands beside the
-code it explains. Each experiment of the program's lesson follows the segment whose "Try it"
-names it, answered for its default inputs by the lesson built for this machine; the page holds
-the program and the lesson built for wasm32 (site/CMakeLists.txt) to run them itself.
+The programs, their sources and expected outputs are those of <build>/programs.txt; the index is
+the README, whose reading order the pages follow. Each unit is cut into segments, a run of
+comment lines (the prose, Markdown) and the code lines after it, so that each comment stands
+beside the code it explains. Each experiment of the program's lesson follows the segment whose
+"Try it" names it, answered for its default inputs by the lesson built for this machine; the
+page holds the program and the lesson built for wasm32 (site/CMakeLists.txt) to run them itself.
 """
 
 import argparse
@@ -29,9 +29,8 @@ import pygments.lexers
 HERE = pathlib.Path(__file__).resolve().parent
 
 # What a terminal hides in an output, as the legend names it. A tab and a trailing blank keep
-# their byte, with a mark that the stylesheet draws over it; the NUL byte, which HTML cannot
-# hold, is replaced by NUL_MARK, as C++ writes it. lesson.js marks what a program prints in the
-# page alike.
+# their byte, under a mark that the stylesheet draws; the NUL byte, which HTML cannot hold, is
+# replaced by NUL_MARK, as C++ writes it. lesson.js marks what a program prints in the page alike.
 HIDDEN = {
     "tab": "a tab, which a terminal shows as blanks up to the next multiple of 8 columns",
     "blank": "a blank at the end of a line",
@@ -41,7 +40,7 @@ NUL_MARK = "\\0"
 
 
 def options(arguments=None):
-    """The folders and files that the pages are built from, as the command line names them."""
+    """The folders that the pages are built from and into, as the command line names them."""
     parser = argparse.ArgumentParser(description="Builds or tests the lesson pages.")
     for name in ("--source", "--build", "--html"):
         parser.add_argument(name, type=pathlib.Path, required=True)
@@ -54,11 +53,10 @@ class Program:
     def __init__(self, build, line):
         self.name, expected, *self.sources = line.split()
         self.expected = None if expected == "-" else expected
-        folder = pathlib.PurePath(self.sources[0]).parent
         self.manual = build / "man" / f"{self.name}.1"
         self.lesson = build / "site" / f"{self.name}Lesson"
-        self.modules = {"program": build / "site/wasm" / folder / f"{self.name}.wasm",
-                        "lesson": build / "site/wasm/site" / f"{self.name}Lesson.wasm"}
+        self.modules = {"program": build / "site/wasm/modules" / f"{self.name}.wasm",
+                        "lesson": build / "site/wasm/modules" / f"{self.name}Lesson.wasm"}
 
     def ask(self, *arguments):
         """The native lesson's answer: its exit status, standard output and standard error."""
@@ -95,91 +93,58 @@ def prose(lines):
     return reader.convert(text)
 
 
-def segments(path):
-    """The unit at `path` as segments: each run of whole-line comments, rendered, beside the code
-    lines up to the next such run, each code line as (its number in the file, its HTML). A run
-    that a blank line parts from the code after it stands alone, with no code; a declaration that
-    starts a line after a blank one starts a segment of its own, so that no comment runs on into
-    the next function."""
-    text = path.read_text()
-    lexer = pygments.lexers.CppLexer(stripnl=False, ensurenl=False)
-    # The formatter closes every span at the end of its line, so the lines can be cut apart.
-    code = pygments.highlight(text, lexer, pygments.formatters.HtmlFormatter(nowrap=True))
-    result = []
-    comment = []
-    previous = ""
-    for number, (line, lit) in enumerate(zip(text.split("\n"), code.split("\n"), strict=True),
-                                         start=1):
-        if line.lstrip().startswith("//"):
-            comment.append(line)
-            continue
-        declaration = line[:1] not in ("", " ", "}", "#") and not previous.strip()
-        if comment and not line.strip():
-            result += [segment(comment), segment([])]
-        elif comment or not result or declaration:
-            result.append(segment(comment))
-        comment = []
-        previous = line
-        result[-1]["code"].append((number, lit))
-    if comment:
-        result.append(segment(comment))
-    for part in result:
-        lines = part["code"]
-        while lines and not lines[-1][1].strip():
-            lines.pop()
-        while lines and not lines[0][1].strip():
-            lines.pop(0)
-    return [part for part in result if part["prose"] or part["code"]]
-
-
 def segment(comment):
     return {"prose": prose(comment) if comment else "", "comment": "\n".join(comment),
             "code": [], "experiments": []}
 
 
+def segments(path):
+    """The unit at `path` as segments: each run of whole-line comments, rendered, beside the code
+    lines up to the next such run, each code line as (its number in the file, its HTML). A run
+    that a blank line parts from the code after it stands alone; a declaration after a blank line
+    starts a segment, so that no comment runs on into the next function."""
+    text = path.read_text()
+    lexer = pygments.lexers.CppLexer(stripnl=False, ensurenl=False)
+    # The formatter closes every span at the end of its line, so the lines can be cut apart.
+    code = pygments.highlight(text, lexer, pygments.formatters.HtmlFormatter(nowrap=True))
+    result, comment, previous = [], [], ""
+    for number, (line, lit) in enumerate(zip(text.split("\n"), code.split("\n"), strict=True), 1):
+        if line.lstrip().startswith("//"):
+            comment.append(line)
+            continue
+        if comment and not line.strip():
+            result += [segment(comment), segment([])]
+        elif comment or not result or line[:1] not in ("", " ", "}", "#") and not previous.strip():
+            result.append(segment(comment))
+        comment, previous = [], line
+        result[-1]["code"].append((number, lit))
+    if comment:
+        result.append(segment(comment))
+    for part in result:
+        while part["code"] and not part["code"][-1][1].strip():
+            part["code"].pop()
+        while part["code"] and not part["code"][0][1].strip():
+            part["code"].pop(0)
+    return [part for part in result if part["prose"] or part["code"]]
+
+
 def visible(output):
     """The bytes of an output as HTML, what a terminal hides marked, and the marks it uses. Each
     line is numbered, so that a line that wraps on a narrow screen shows as one."""
-    used = set()
     lines = []
     split = output.split(b"\n")
     for number, line in enumerate(split, start=1):
         body = line.rstrip(b" ")
-        trailing = len(line) - len(body)
         ended = number < len(split) or line  # what follows the last newline is no line
         parts = [f'<span class="ln" data-n="{number}"></span>' if ended else ""]
         for byte in body.decode("latin-1"):
             kind = {"\t": "tab", "\0": "nul"}.get(byte)
-            if kind:
-                used.add(kind)
-                mark = NUL_MARK if kind == "nul" else byte
-                parts.append(f'<span class="{kind}">{mark}</span>')
-            else:
-                parts.append(html.escape(byte))
-        if trailing:
-            used.add("blank")
-        parts.append('<span class="blank"> </span>' * trailing)
-        lines.append("".join(parts))
-    legend = [(kind, NUL_MARK if kind == "nul" else " ", HIDDEN[kind])
-              for kind in HIDDEN if kind in used]
-    return "\n".join(lines), legend
-
-
-def sections(readme):
-    """The README's text before its first heading, under "intro", and each ## section by its
-    heading."""
-    parts = re.split(r"^## (.+)$", readme, flags=re.M)
-    found = {"intro": parts[0].split("\n", 1)[1]}
-    found.update(zip(parts[1::2], parts[2::2]))
-    return found
-
-
-def reading_order(section):
-    """The programs of the README's reading order: (name, idea, file to open), in order."""
-    rows = re.findall(r"^\| \d+ \| `(\w+)` \| (.+) \| `(.+)` \|$", section, flags=re.M)
-    if not rows:
-        sys.exit("generate.py: the README's reading order has no rows")
-    return rows
+            parts.append(f'<span class="{kind}">{NUL_MARK if kind == "nul" else byte}</span>'
+                         if kind else html.escape(byte))
+        lines.append("".join(parts) + '<span class="blank"> </span>' * (len(line) - len(body)))
+    shown = "\n".join(lines)
+    return shown, [(kind, NUL_MARK if kind == "nul" else " ", HIDDEN[kind]) for kind in HIDDEN
+                   if f'<span class="{kind}">' in shown]
 
 
 def experiments(program, files):
@@ -201,40 +166,36 @@ def experiments(program, files):
 def main():
     paths = options()
     source, out = paths.source, paths.html
-    readme = sections((source / "README.md").read_text())
-    order = reading_order(readme["Reading order"])
+    readme = (source / "README.md").read_text()
+    # The reading order: each program, the idea it shows, the file to open first.
+    order = re.findall(r"^\| \d+ \| `(\w+)` \| (.+) \| `(.+)` \|$", readme, flags=re.M)
     found = programs(paths.build)
     if sorted(name for name, _, _ in order) != sorted(found):
         sys.exit("generate.py: the README's reading order does not name the programs built")
-
-    env = jinja2.Environment(loader=jinja2.FileSystemLoader(HERE / "templates"),
-                             autoescape=True, trim_blocks=True, lstrip_blocks=True,
-                             undefined=jinja2.StrictUndefined)
+    env = jinja2.Environment(loader=jinja2.FileSystemLoader(HERE / "templates"), autoescape=True,
+                             trim_blocks=True, lstrip_blocks=True, undefined=jinja2.StrictUndefined)
     shutil.rmtree(out, ignore_errors=True)  # no page of an earlier build stays behind
     out.mkdir(parents=True)
-    # The reading order's table, as the README has it: the rest of that section is the README's.
-    table = "\n".join(line for line in readme["Reading order"].splitlines() if line.startswith("|"))
-    index = markdown.markdown(table, extensions=["tables"])
+
+    index = markdown.markdown(readme, extensions=["tables", "fenced_code"])
     for name, _, opened in order:
         for text, target in ((name, f"{name}.html"), (opened, f"{name}.html#{opened}")):
             index = index.replace(f"<td><code>{text}</code></td>",
                                   f'<td><a href="{target}"><code>{text}</code></a></td>')
     (out / "index.html").write_text(env.get_template("index.html.j2").render(
-        intro=markdown.markdown(readme["intro"]), order=index,
-        architectures=markdown.markdown(readme["Architectures"], extensions=["tables"]),
-        first=order[0][0]))
+        readme=index, first=order[0][0]))
 
     for number, (name, idea, opened) in enumerate(order):
         program = found[name]
         # The file that the reading order opens first, then the program's units, header first.
-        paths_shown = [path for unit in program.sources
-                       for path in (source / pathlib.Path(unit).with_suffix(".h"), source / unit)
-                       if path.exists()]
-        paths_shown.sort(key=lambda path: path != source / opened)
+        shown = [path for unit in program.sources
+                 for path in (source / pathlib.Path(unit).with_suffix(".h"), source / unit)
+                 if path.exists()]
+        shown.sort(key=lambda path: path != source / opened)
         files = [{"name": str(path.relative_to(source)), "segments": segments(path)}
-                 for path in paths_shown]
+                 for path in shown]
         experiments(program, files)
-        shown, legend = visible((source / program.expected).read_bytes() if program.expected else b"")
+        output, legend = visible((source / program.expected).read_bytes() if program.expected else b"")
         manual = subprocess.run(["groff", "-man", "-Tutf8", "-P-cbou", "-rHY=0", "-rLL=72n",
                                  program.manual], check=True, capture_output=True, text=True)
         (out / f"{name}.1.html").write_text(env.get_template("manual.html.j2").render(
@@ -243,19 +204,16 @@ def main():
                    for key, path in program.modules.items()}
         (out / f"{name}.html").write_text(env.get_template("program.html.j2").render(
             name=name, number=number + 1, idea=markdown.markdown(idea)[3:-4],  # without <p>
-            opened=opened, files=files, output=shown, legend=legend, expected=program.expected,
-            modules=modules,
-            previous=order[number - 1][0] if number > 0 else None,
+            files=files, output=output, legend=legend, expected=program.expected,
+            modules=modules, previous=order[number - 1][0] if number > 0 else None,
             next=order[number + 1][0] if number + 1 < len(order) else None))
 
     shutil.copy(HERE / "lesson.js", out)
     formatter = pygments.formatters.HtmlFormatter
     (out / "style.css").write_text(
-        (HERE / "style.css").read_text()
-        + formatter(style="default").get_style_defs(".code")
+        (HERE / "style.css").read_text() + formatter(style="default").get_style_defs(".code")
         + "\n@media (prefers-color-scheme: dark) {\n"
-        + formatter(style="github-dark").get_style_defs(".code")
-        + "\n}\n")
+        + formatter(style="github-dark").get_style_defs(".code") + "\n}\n")
 
 
 if __name__ == "__main__":

@@ -53,11 +53,9 @@ void experiments(Lesson& lesson) {
                "it to, giving %s (%u, below). The small numbers are the bits' positions; the 1 "
                "bits and their lines are in colour.",
                value & 0xffU, result, value, before.c_str(), value & 0xffU, after.c_str(), result);
-  if (inputValue < 0) {
-    std::fprintf(picture, " %d arrives as %u, whose bits above the low 8 are left out.", inputValue,
-                 value);
-  } else if (value > 0xffU) {
-    std::fprintf(picture, " The bits of %d above the low 8 are left out.", inputValue);
+  if (value > 0xffU) {
+    std::fprintf(picture, " As a std::uint32_t, %d is %u: its bits above the low 8 are left out.",
+                 inputValue, value);
   }
   std::fputs("</figcaption></figure>", picture);
 }

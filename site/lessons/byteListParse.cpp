@@ -36,24 +36,15 @@ void experiments(Lesson& lesson) {
     const bool starts =
         byte != '\0' && byte != ' ' && (at == 0 || line[at - 1] == '\0' || line[at - 1] == ' ');
     const bool cut = byte == '\0' && at < typed.size();
-    std::string shown;
-    if (byte == '\0') {
-      shown = "\\0";
-    } else if (byte == ' ') {
-      shown = "␣";
-    } else if (byte > ' ' && byte < 0x7f) {
-      shown = html(std::string(1, byte));
-    } else {
-      char escape[8];
-      std::snprintf(escape, sizeof escape, "\\x%02x", static_cast<unsigned char>(byte));
-      shown = escape;
-    }
-    std::fprintf(picture, "<span class='byte%s%s' title='line[%zu]'>%s", starts ? " start" : "",
-                 cut ? " cut" : "", at, shown.c_str());
-    if (starts) {
-      std::fprintf(picture, "<small>code[%d]</small>", token++);
-    }
-    std::fputs("</span>", picture);
+    char shown[8];  // a byte that shows nothing or that UTF-8 would misread, in hex
+    std::snprintf(shown, sizeof shown, byte > ' ' && byte < 0x7f ? "%c" : "\\x%02x",
+                  static_cast<unsigned char>(byte));
+    std::fprintf(picture, "<span class='byte%s%s' title='line[%zu]'>%s%s</span>",
+                 starts ? " start" : "", cut ? " cut" : "", at,
+                 byte == ' '    ? "␣"
+                 : byte == '\0' ? "\\0"
+                                : html(shown).c_str(),
+                 starts ? ("<small>code[" + std::to_string(token++) + "]</small>").c_str() : "");
   }
   std::fputs(
       "</p><figcaption>Outlined, the first byte of each token, with the slot of "
