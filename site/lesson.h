@@ -26,26 +26,19 @@ class Lesson {
   // Begins the next experiment; true when it is to be described or run.
   bool experiment(const char* title);
 
-  // Declares an input and returns its text, refused when longer than `maxBytes`.
+  // Declare an input and return its text, refused when longer than `maxBytes`; its words (split
+  // at blanks), refused unless `minCount` to `maxCount`; or its whole number from `min` to `max`.
   std::string text(const char* name, const char* byDefault, const char* label,
                    std::size_t maxBytes);
-
-  // Declares an input and returns its words (split at blanks), refused unless there are
-  // `minCount` to `maxCount` of them.
   std::vector<std::string> words(const char* name, const char* byDefault, const char* label,
                                  std::size_t minCount, std::size_t maxCount);
-
-  // Declares an input that is one whole number from `min` to `max`.
   std::int64_t integer(const char* name, const char* byDefault, const char* label, std::int64_t min,
                        std::int64_t max);
 
-  // A word of the input `name` read as a whole number in `base`, refused unless it is one from
-  // `min` to `max`.
+  // A word of the input `name` read as a whole number in `base` from `min` to `max`, or as a
+  // float literal is read (to the nearest float, and refused beyond the floats' range).
   std::int64_t integerOf(const char* name, const std::string& word, std::int64_t min,
                          std::int64_t max, int base = 10);
-
-  // A word of the input `name` read as a float literal is, to the nearest float; refused when it
-  // is no number or beyond the floats' range.
   float realOf(const char* name, const std::string& word);
 
   // Whether to run the experiment being declared: it was asked for, and no input was refused.
@@ -77,7 +70,7 @@ std::string html(const std::string& text);
 // Every decimal digit of a float's value.
 std::string exact(float value);
 
-// A field of a record: its name, offsetof and sizeof.
+// A field of a record, named once: its name, offsetof and sizeof.
 struct Field {
   const char* name;
   std::size_t offset;

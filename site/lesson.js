@@ -51,15 +51,12 @@ async function instantiate(module, args, written, wrap = (calls) => calls) {
       return 0;
     },
     fd_fdstat_get(fd, stat) {
-      bytesAt(stat, 24).fill(0);
-      view().setUint8(stat, 2); // a character device, as a terminal is
+      bytesAt(stat, 24).fill(0)[0] = 2; // a character device, as a terminal is
       return 0;
     },
     fd_close: () => 0,
     fd_seek: () => 70, // ESPIPE: no output is a file
-    proc_exit(status) {
-      throw new Exit(status);
-    },
+    proc_exit: (status) => { throw new Exit(status); },
     clock_time_get(id, precision, time) {
       view().setBigUint64(time, BigInt(Date.now() + clockOffset) * 1000000n, true);
       return 0;
@@ -87,14 +84,16 @@ async function run(module, args) {
 // Shows an output's bytes as the static page does, each line numbered and each tab, trailing
 // blank and NUL marked. What a program prints is placed as text, never as markup.
 function show(pre, bytes) {
-  const mark = (kind, text) =>
-    Object.assign(document.createElement("span"), { className: kind, textContent: text });
+  const mark = (kind, text, number) => {
+    const span = Object.assign(document.createElement("span"), { className: kind, textContent: text });
+    if (number) span.dataset.n = number;
+    return span;
+  };
   const lines = Array.from(bytes, (byte) => String.fromCharCode(byte)).join("").split("\n");
   pre.replaceChildren();
   lines.forEach((line, i) => {
     if (i > 0) pre.append("\n");
-    if (i < lines.length - 1 || line) pre.append(mark("ln", ""));
-    if (i < lines.length - 1 || line) pre.lastChild.dataset.n = i + 1;
+    if (i < lines.length - 1 || line) pre.append(mark("ln", "", i + 1));
     const body = line.replace(/ +$/, "");
     for (const part of body.split(/([\t\0])/)) {
       if (part === "\t") pre.append(mark("tab", "\t"));

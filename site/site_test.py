@@ -25,6 +25,7 @@ import unittest
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
+from selenium.webdriver.support.wait import WebDriverWait
 
 import generate
 
@@ -33,8 +34,8 @@ PATHS = generate.options(ARGUMENTS[:ARGUMENTS.index("--")])
 PROGRAMS = generate.programs(PATHS.build)
 PAGES = ["index", *sorted(PROGRAMS), *(f"{name}.1" for name in sorted(PROGRAMS))]
 
-# An output as the page shows it, the NUL's mark read back as the byte (no output holds a
-# backslash of its own): a tab and a trailing blank keep their own byte under their marks.
+# An output's bytes as a page shows them, the NUL's mark read back as the byte (no output holds
+# a backslash of its own): a tab and a trailing blank keep their own byte under their marks.
 READ = 'return arguments[0].innerText.replaceAll("\\\\0", "\\u0000");'
 
 # How many elements of the class arguments[1] an output holds, and how many of them show a mark.
@@ -44,16 +45,15 @@ return [all.length, all.filter((e) => getComputedStyle(e, "::before").content !=
                                       || e.textContent === "\\\\0").length];
 """
 
-# Types the values into the experiment's inputs, and returns, once it has answered, what its
-# output shows, its picture, its messages, the lesson's picture arguments[2] as the browser
-# writes it, and how long the answer took.
+# Types the values into an experiment's inputs and, once it has answered, returns how long that
+# took, what its output and picture show, its messages, and the picture arguments[2] as the
+# browser writes it.
 TYPE = """
 const [form, values, native, done] = arguments;
 const started = performance.now();
 for (const [name, value] of Object.entries(values)) form.elements[name].value = value;
 form.querySelector("input").dispatchEvent(new Event("input", {bubbles: true}));
-const parsed = document.createElement("template");
-parsed.innerHTML = native;
+const parsed = Object.assign(document.createElement("template"), {innerHTML: native});
 const wait = () => form.hasAttribute("aria-busy") ? setTimeout(wait, 1) : done({
   took: performance.now() - started, native: parsed.innerHTML,
   output: form.querySelector("pre").innerText.replaceAll("\\\\0", "\\u0000"),
@@ -64,8 +64,8 @@ wait();
 """
 
 # Clicks the button arguments[0] at the next real time that many milliseconds, arguments[1], into
-# a second (0: at once), and returns that time, in seconds. The first click starts window.seen:
-# each line of the run's output and the time it arrived.
+# a second (0: at once), and returns that time in seconds. The first click starts window.seen:
+# each line of the run's output, with the time it arrived.
 CLICK = """
 const [selector, into, done] = arguments;
 const pre = document.querySelector("form.run pre");
@@ -82,7 +82,7 @@ setTimeout(() => {
 }, into && (1000 + into - Date.now() % 1000) % 1000);
 """
 
-# The text of every picture's element whose font, as drawn, is under 11 px.
+# The text of each element of a picture whose font, as drawn, is under 11 px.
 SMALL = """
 return [...document.querySelectorAll(".picture *")].filter((e) => [...e.childNodes].some(
   (n) => n.nodeType === 3 && n.textContent.trim())).map((e) => {
@@ -107,19 +107,17 @@ def readings(r):
     return " ".join(str(now := max(0, now + r.choice([0, 0, 1, 1, 2, 5, 300, -60]))) for _ in range(20))
 
 
-# Seeded random values of each input, and edge cases, each typed alone into its experiment.
+# Seeded random values for each input, and edge cases, each typed alone into its experiment.
 RANDOM = {
     "value": number(32), "command": number(32), "intValue": number(32), "longValue": number(64),
     "line": lambda r: " ".join(r.choice(["0", "7", "255", "256", "-1", "+3", "007", "12a", "-", "",
                                          "0x1F", "99999999999999999999"]) for _ in range(r.randint(0, 12))),
     "bytes": lambda r: " ".join(f"{r.randrange(256):x}" for _ in range(r.randint(0, 16))),
     "payload": lambda r: "".join(r.choices("abcXYZ09 ~<&", k=r.randint(0, 3))),
-    "floatValue1": real, "floatValue2": real,
+    "floatValue1": real, "floatValue2": real, "arr": lambda r: " ".join(real(r) for _ in range(18)),
     "text": lambda r: "".join(r.choices(string.printable[:95], k=r.randint(0, 20))),
-    "arr": lambda r: " ".join(real(r) for _ in range(18)),
-    "capacity": lambda r: str(r.randint(0, 16)),
+    "capacity": lambda r: str(r.randint(0, 16)), "readings": readings,
     "samples": lambda r: " ".join(real(r) for _ in range(r.randint(0, 40))),
-    "readings": readings,
 }
 EDGES = {
     "value": ["0", "255", "256", "-1", "2147483647", "-2147483648", "2147483648", "4x", " 1", ""],
@@ -152,11 +150,10 @@ def setUpModule():
     # Google's services, which a closed network refuses.
     for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
                  "--no-first-run", "--disable-background-networking", "--disable-component-update",
-                 "--disable-sync", f"--user-data-dir={PROFILE.name}", "--window-size=1280,900"):
+                 "--disable-sync", f"--user-data-dir={PROFILE.name}"):
         options.add_argument(flag)
     options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
     BROWSER = webdriver.Chrome(service=Service(os.environ["CHROMEDRIVER"]), options=options)
-    BROWSER.set_script_timeout(30)
 
 
 def tearDownModule():
@@ -165,38 +162,47 @@ def tearDownModule():
     PROFILE.cleanup()
 
 
+def script(code, *arguments):
+    return BROWSER.execute_script(code, *arguments)
+
+
+def answer(code, *arguments):
+    """Runs a script that ends by calling done(result), and returns the result."""
+    return BROWSER.execute_async_script(code, *arguments)
+
+
+def find(selector, within=None):
+    return (within or BROWSER).find_elements(By.CSS_SELECTOR, selector)
+
+
+def open_page(page, width=1280, dark=False, base=None):
+    """Loads `page` at a screen `width` in CSS pixels, light or dark."""
+    BROWSER.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+        "width": width, "height": 900, "deviceScaleFactor": 1, "mobile": width < 600})
+    BROWSER.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [
+        {"name": "prefers-color-scheme", "value": "dark" if dark else "light"}]})
+    BROWSER.get((base or BASE) + page + ".html")
+
+
+def expected(program):
+    return (PATHS.source / program.expected).read_bytes() if program.expected else b""
+
+
 class Pages(unittest.TestCase):
-    def open(self, page, width=1280, dark=False, base=None):
-        """Loads `page` at a screen `width` in CSS pixels, light or dark."""
-        BROWSER.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-            "width": width, "height": 900, "deviceScaleFactor": 1, "mobile": width < 600})
-        BROWSER.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [
-            {"name": "prefers-color-scheme", "value": "dark" if dark else "light"}]})
-        BROWSER.get((base or BASE) + page + ".html")
-
-    def find(self, selector, within=None):
-        return (within or BROWSER).find_elements(By.CSS_SELECTOR, selector)
-
-    def run_program(self, name):
-        """Runs the page's program to its end: its output's bytes and element."""
-        form = self.find("form.run")[0]
-        form.find_element(By.TAG_NAME, "button").click()
-        for _ in range(500):
-            if self.find(".status", form)[0].text:
-                break
-            time.sleep(0.01)
-        self.assertEqual(self.find(".status", form)[0].text, "exit status 0", name)
-        output = self.find("pre", form)[0]
-        return BROWSER.execute_script(READ, output).encode("latin-1"), output
+    def run_program(self):
+        """Runs the page's program to its end in the page: its output's bytes and element."""
+        find("form.run button")[0].click()
+        WebDriverWait(BROWSER, 10).until(lambda _: find("form.run .status")[0].text)
+        self.assertEqual(find("form.run .status")[0].text, "exit status 0")
+        return script(READ, find("form.run pre")[0]).encode("latin-1"), find("form.run pre")[0]
 
     def test_pages_load_alone_small_and_offline(self):
         for page in PAGES:
             with self.subTest(page=page):
                 BROWSER.get_log("performance")
-                self.open(page)
+                open_page(page)
                 self.assertEqual([e for e in BROWSER.get_log("browser") if e["level"] == "SEVERE"], [])
-                requests = [json.loads(entry["message"])["message"]
-                            for entry in BROWSER.get_log("performance")]
+                requests = [json.loads(entry["message"])["message"] for entry in BROWSER.get_log("performance")]
                 urls = [request["params"]["request"]["url"] for request in requests
                         if request["method"] == "Network.requestWillBeSent"
                         and request["params"].get("documentURL", "").startswith(BASE)]
@@ -219,33 +225,32 @@ class Pages(unittest.TestCase):
     def test_outputs_are_the_programs_bytes_marked_and_run_so(self):
         for name, program in PROGRAMS.items():
             with self.subTest(program=name):
-                self.open(name)
-                output = self.find("form.run pre")[0]
-                shown = BROWSER.execute_script(READ, output).encode("latin-1")
-                expected = (PATHS.source / program.expected).read_bytes() if program.expected else b""
-                self.assertNotIn(b"\\", expected)
-                self.assertEqual(shown, expected)
+                open_page(name)
+                output = find("form.run pre")[0]
+                shown = script(READ, output).encode("latin-1")
+                self.assertNotIn(b"\\", expected(program))
+                self.assertEqual(shown, expected(program))
                 hidden = {"tab": shown.count(b"\t"), "nul": shown.count(b"\0"),
                           "blank": sum(len(line) - len(line.rstrip(b" ")) for line in shown.split(b"\n"))}
-                legend = {e.get_attribute("data-kind") for e in self.find("#output .legend dt")}
+                legend = {e.get_attribute("data-kind") for e in find("#output .legend dt")}
                 self.assertEqual(legend, {kind for kind, count in hidden.items() if count})
                 if program.expected:  # run in the page, compiled for wasm32
-                    shown, output = self.run_program(name)
-                    self.assertEqual(shown, expected)
+                    shown, output = self.run_program()
+                    self.assertEqual(shown, expected(program))
                 for kind, count in hidden.items():
-                    self.assertEqual(BROWSER.execute_script(MARKED, output, kind), [count, count], kind)
+                    self.assertEqual(script(MARKED, output, kind), [count, count], kind)
 
     def test_sampler_runs_on_a_clock_stepped_forward_and_back(self):
-        self.open("secondSampler")
-        started = BROWSER.execute_async_script(CLICK, "form.run button:not([name])", 0)
+        open_page("secondSampler")
+        started = answer(CLICK, "form.run button:not([name])", 0)
         time.sleep(3)
-        forward = BROWSER.execute_async_script(CLICK, "button[name=forward]", 500)
+        forward = answer(CLICK, "button[name=forward]", 500)
         time.sleep(1)
-        back = BROWSER.execute_async_script(CLICK, "button[name=back]", 500)
+        back = answer(CLICK, "button[name=back]", 500)
         time.sleep(2)
-        BROWSER.execute_async_script(CLICK, "form.run button:not([name])", 0)
-        self.assertEqual(self.find("form.run .status")[0].text, "stopped")
-        seen = BROWSER.execute_script("return window.seen")
+        answer(CLICK, "form.run button:not([name])", 0)
+        self.assertEqual(find("form.run .status")[0].text, "stopped")
+        seen = script("return window.seen")
         self.assertEqual(seen[0][1], "arrayStats begin...")
         times = [int(re.fullmatch(r"Exec\.\.\.(\d+)", line).group(1)) for _, line in seen[1:]]
         arrived = [when for when, _ in seen[1:]]
@@ -257,44 +262,39 @@ class Pages(unittest.TestCase):
         after = next(i for i, when in enumerate(arrived) if when > back)
         self.assertEqual(times[after], int(back) + 300 - 60 + 1)
         time.sleep(1.2)
-        self.assertEqual(len(BROWSER.execute_script("return window.seen")), len(seen),
-                         "the sampler ran on after it was stopped")
+        self.assertEqual(len(script("return window.seen")), len(seen), "it ran on after it was stopped")
 
     def test_experiments_answer_as_the_native_lessons(self):
-        chance = random.Random(29)
-        took = []
+        chance, took = random.Random(29), []
         for name, program in PROGRAMS.items():
-            self.open(name)
+            open_page(name)
             experiments = program.experiments()
-            for form in self.find("form.experiment"):
+            for form in find("form.experiment"):
                 number = form.get_attribute("data-experiment")
                 inputs = {i["name"]: i["value"] for i in experiments[int(number)]["inputs"]}
                 cases = [{}] + [{key: value} for key in inputs for value in EDGES.get(key, [])]
-                cases += [{key: RANDOM[key](chance) for key in inputs} for _ in range(12)]
-                for case in cases:
-                    values = inputs | case
+                for values in cases + [{key: RANDOM[key](chance) for key in inputs} for _ in range(12)]:
+                    values = inputs | values
                     with self.subTest(program=name, values=values):
                         status, output, drawn = program.ask(number, *(f"{k}={v}" for k, v in values.items()))
-                        shown = BROWSER.execute_async_script(TYPE, form, values, drawn)
+                        shown = answer(TYPE, form, values, drawn)
                         took.append(shown["took"])
                         if status == 2:
-                            self.assertEqual(shown["messages"], dict(
-                                line.split("\t") for line in drawn.splitlines()))
+                            self.assertEqual(shown["messages"], dict(line.split("\t") for line in drawn.splitlines()))
                         else:
                             self.assertEqual((shown["output"].encode("latin-1"), shown["picture"],
                                               shown["messages"]), (output, shown["native"], {}))
-                        if not case and program.expected:  # the defaults are the program's own
-                            self.assertEqual(output, (PATHS.source / program.expected).read_bytes())
+                        if values == inputs and program.expected:  # the defaults are the program's
+                            self.assertEqual(output, expected(program))
         print(f"{len(took)} answers, from input to answer: median {statistics.median(took):.1f} ms, "
               f"at most {max(took):.1f} ms", file=sys.stderr)
 
     def test_byte_maps_hold_the_bytes_printed(self):
         for name, record in (("usartFrameDump", "usartFrame"), ("recordBytesDump", "mixedRecord")):
-            self.open(name)
-            cells = self.find(f'table[data-record="{record}"] td[data-offset]')
-            expected = (PATHS.source / PROGRAMS[name].expected).read_text()
-            printed = [int(byte, 16) for byte in re.findall(r"0x([0-9a-f]{2})", expected)]
-            self.assertEqual([int(cell.text, 16) for cell in cells], printed[:len(cells)])
+            open_page(name)
+            cells = [int(cell.text, 16) for cell in find(f'table[data-record="{record}"] td[data-offset]')]
+            printed = re.findall(rb"0x([0-9a-f]{2})", expected(PROGRAMS[name]))
+            self.assertEqual(cells, [int(byte, 16) for byte in printed[:len(cells)]])
 
     def test_phone_width_dark_mode_and_labels(self):
         shots = PATHS.build / "screenshots"
@@ -304,15 +304,14 @@ class Pages(unittest.TestCase):
         for page in PAGES:
             seen = []
             for width, dark in ((375, False), (375, True), (1280, False), (1280, True)):
-                self.open(page, width, dark)
+                open_page(page, width, dark)
                 with self.subTest(page=page, width=width, dark=dark):
-                    self.assertLessEqual(BROWSER.execute_script(
-                        "return document.documentElement.scrollWidth"), width)
-                    self.assertEqual(BROWSER.execute_script(SMALL), [])
-                seen.append(BROWSER.execute_script(colours))
-                height = BROWSER.execute_script("return document.documentElement.scrollHeight")
+                    self.assertLessEqual(script("return document.documentElement.scrollWidth"), width)
+                    self.assertEqual(script(SMALL), [])
+                seen.append(script(colours))
                 BROWSER.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-                    "width": width, "height": height, "deviceScaleFactor": 1, "mobile": width < 600})
+                    "width": width, "height": script("return document.documentElement.scrollHeight"),
+                    "deviceScaleFactor": 1, "mobile": width < 600})
                 BROWSER.save_screenshot(str(shots / f"{page}-{width}-{'dark' if dark else 'light'}.png"))
             with self.subTest(page=page):
                 for light, dark in zip(seen[2], seen[3], strict=True):
@@ -322,13 +321,11 @@ class Pages(unittest.TestCase):
         base = pathlib.Path(os.environ.get("SITE_FILES", PATHS.html)).resolve().as_uri() + "/"
         for name, program in PROGRAMS.items():
             with self.subTest(program=name):
-                self.open(name, base=base)
+                open_page(name, base=base)
                 if program.expected:
-                    self.assertEqual(self.run_program(name)[0],
-                                     (PATHS.source / program.expected).read_bytes())
-                for form in self.find("form.experiment"):
-                    drawn = self.find(".drawn", form)[0].get_attribute("innerHTML")
-                    shown = BROWSER.execute_async_script(TYPE, form, {}, drawn)
+                    self.assertEqual(self.run_program()[0], expected(program))
+                for form in find("form.experiment"):
+                    shown = answer(TYPE, form, {}, find(".drawn", form)[0].get_attribute("innerHTML"))
                     self.assertEqual(shown["picture"], shown["native"])
 
 

@@ -34,19 +34,18 @@ void storeOf(Lesson& lesson) {
     store.add(sample);
   }
   const ArrayStats::Ring ring = store.ring();
-  const std::size_t start =
-      ring.nextSlot + ring.items.size() / 2 - static_cast<std::size_t>(ring.count);
+  const auto held = static_cast<std::size_t>(ring.count);
+  const std::size_t start = ring.nextSlot + ring.items.size() / 2 - held;
   std::fprintf(picture,
                "<figure class='picture ring'><p>An <code>ArrayStats(%d)</code> after %zu calls "
                "of <code>add</code>: its %zu slots, each sample written twice, at "
-               "<code>nextSlot</code> and <code>nextSlot</code> + %d. nextSlot is now %zu; the %d "
+               "<code>nextSlot</code> and <code>nextSlot</code> + %d. nextSlot is now %zu; the %zu "
                "samples held, oldest first, lie side by side from slot %zu.</p><p class='cells'>",
-               capacity, samples.size(), ring.items.size(), capacity, ring.nextSlot, ring.count,
-               start);
+               capacity, samples.size(), ring.items.size(), capacity, ring.nextSlot, held, start);
   for (std::size_t slot = 0; slot < ring.items.size(); ++slot) {
-    const bool held = slot >= start && slot < start + static_cast<std::size_t>(ring.count);
     std::fprintf(picture, "<span class='byte%s%s' title='items[%zu]'><small>%zu</small>%s</span>",
-                 held ? " held" : "", slot == ring.nextSlot ? " next" : "", slot, slot,
+                 slot >= start && slot < start + held ? " held" : "",
+                 slot == ring.nextSlot ? " next" : "", slot, slot,
                  shortest(ring.items[slot]).c_str());
   }
   arrStat stats;
@@ -87,11 +86,10 @@ void scheduleOf(Lesson& lesson) {
                  static_cast<long long>(dueFrom), due ? "due" : "");
   }
   std::fputs(
-      "</tbody></table><figcaption>A sample is due once a reading reaches the due mark; "
-      "the next is due a period after the grid point it was due at, however late the "
-      "reading came, so the samples stay on the grid of whole periods from the start. A "
-      "reading before the last grid point (the clock was stepped back) starts the grid "
-      "again from there.</figcaption></figure>",
+      "</tbody></table><figcaption>A sample is due at the first reading from the due mark on; the "
+      "next is due a period after the grid point it was due at, however late the reading came, so "
+      "the samples stay on the grid of whole periods from the start. A reading before the last "
+      "grid point (the clock was stepped back) starts the grid again there.</figcaption></figure>",
       picture);
 }
 

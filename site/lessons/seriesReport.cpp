@@ -11,21 +11,9 @@
 
 namespace {
 
-// The spacing of the floats at `value`'s size: a power of two, as a fraction where it is one.
+// How far apart the floats are at `value`'s size: a power of two.
 std::string grid(float value) {
-  if (!std::isfinite(value)) {
-    return "none";
-  }
-  const int power = std::ilogb(std::nextafter(std::fabs(value), INFINITY) - std::fabs(value));
-  char spacing[32];
-  if (power < 0 && power > -63) {
-    std::snprintf(spacing, sizeof spacing, "1/%llu", 1ULL << static_cast<unsigned>(-power));
-  } else if (power >= 0 && power < 63) {
-    std::snprintf(spacing, sizeof spacing, "%llu", 1ULL << static_cast<unsigned>(power));
-  } else {
-    std::snprintf(spacing, sizeof spacing, "2<sup>%d</sup>", power);
-  }
-  return spacing;
+  return exact(std::nextafter(std::fabs(value), INFINITY) - std::fabs(value));
 }
 
 }  // namespace
