@@ -3,11 +3,8 @@
     generate.py --source <folder> --build <folder> --html <folder>
 
 The programs, their sources and expected outputs are those of <build>/programs.txt; the index is
-the README, whose reading order the pages follow. Each unit is cut into segments, a run of
-comment lines (the prose, Markdown) and the code lines after it, so that each comment stands
-beside the code it explains. Each experiment of the program's lesson follows the segment whose
-"Try it" names it, answered for its default inputs by the lesson built for this machine; the
-page holds the program and the lesson built for wasm32 (site/CMakeLists.txt) to run them itself.
+the README, whose reading order the pages follow. Each page holds its program and lesson built
+for wasm32 (site/CMakeLists.txt), which it runs; the lesson built here answers for the defaults.
 """
 
 import argparse
@@ -59,19 +56,20 @@ class Program:
                         "lesson": build / "site/wasm/modules" / f"{self.name}Lesson.wasm"}
 
     def ask(self, *arguments):
-        """The native lesson's answer: its exit status, standard output and standard error."""
+        """The native lesson's exit status, standard output and standard error."""
         done = subprocess.run([self.lesson, *map(str, arguments)], capture_output=True, check=False)
         return done.returncode, done.stdout, done.stderr.decode()
 
     def experiments(self):
         """The lesson's experiments, each a title and inputs (a name, a default, a label each)."""
-        found = []
+        found, inputs = [], []
         for line in self.ask("describe")[1].decode().splitlines():
             kind, *fields = line.split("\t")
             if kind == "experiment":
-                found.append({"title": fields[0], "inputs": []})
+                found.append({"title": fields[0], "inputs": inputs})
+                inputs = []
             else:
-                found[-1]["inputs"].append(dict(zip(("name", "value", "label"), fields)))
+                inputs.append(dict(zip(("name", "value", "label"), fields)))
         return found
 
 
@@ -93,16 +91,16 @@ def prose(lines):
     return reader.convert(text)
 
 
-def segment(comment):
+def segment(comment):  # a segment with the prose of `comment`
     return {"prose": prose(comment) if comment else "", "comment": "\n".join(comment),
             "code": [], "experiments": []}
 
 
 def segments(path):
     """The unit at `path` as segments: each run of whole-line comments, rendered, beside the code
-    lines up to the next such run, each code line as (its number in the file, its HTML). A run
-    that a blank line parts from the code after it stands alone; a declaration after a blank line
-    starts a segment, so that no comment runs on into the next function."""
+    lines (numbered as in the file) up to the next such run, or up to a declaration after a blank
+    line, so that no comment runs on into the next function. A comment that a blank line parts
+    from the code after it stands alone."""
     text = path.read_text()
     lexer = pygments.lexers.CppLexer(stripnl=False, ensurenl=False)
     # The formatter closes every span at the end of its line, so the lines can be cut apart.
@@ -120,7 +118,7 @@ def segments(path):
         result[-1]["code"].append((number, lit))
     if comment:
         result.append(segment(comment))
-    for part in result:
+    for part in result:  # without the blank lines at either end
         while part["code"] and not part["code"][-1][1].strip():
             part["code"].pop()
         while part["code"] and not part["code"][0][1].strip():
@@ -154,8 +152,7 @@ def experiments(program, files):
         status, output, drawn = program.ask(number)
         if status:
             sys.exit(f"generate.py: {program.lesson} {number} exited with {status}: {drawn}")
-        experiment.update(number=number, picture=drawn)
-        experiment["output"], experiment["legend"] = visible(output) if output else ("", [])
+        experiment.update(number=number, picture=drawn, output=visible(output)[0] if output else "")
         named = [part for file in files for part in file["segments"]
                  if "Try it" in part["comment"] and f'"{experiment["title"]}"' in part["comment"]]
         if not named:
@@ -198,13 +195,11 @@ def main():
         output, legend = visible((source / program.expected).read_bytes() if program.expected else b"")
         manual = subprocess.run(["groff", "-man", "-Tutf8", "-P-cbou", "-rHY=0", "-rLL=72n",
                                  program.manual], check=True, capture_output=True, text=True)
-        (out / f"{name}.1.html").write_text(env.get_template("manual.html.j2").render(
-            name=name, text=manual.stdout))
         modules = {key: base64.b64encode(gzip.compress(path.read_bytes(), 9, mtime=0)).decode()
                    for key, path in program.modules.items()}
         (out / f"{name}.html").write_text(env.get_template("program.html.j2").render(
             name=name, number=number + 1, idea=markdown.markdown(idea)[3:-4],  # without <p>
-            files=files, output=output, legend=legend, expected=program.expected,
+            files=files, output=output, legend=legend, expected=program.expected, manual=manual.stdout,
             modules=modules, previous=order[number - 1][0] if number > 0 else None,
             next=order[number + 1][0] if number + 1 < len(order) else None))
 

@@ -26,15 +26,13 @@ bool Lesson::experiment(const char* title) {
   if (describing) {
     std::printf("experiment\t%s\n", title);
   }
-  return describing || ++current == asked;
+  const bool run = asking() && !refused;
+  ++declared;
+  return run;
 }
 
 bool Lesson::asking() const {
-  return !describing && current == asked;
-}
-
-bool Lesson::ready() const {
-  return asking() && !refused;
+  return !describing && declared == asked;
 }
 
 std::string Lesson::text(const char* name, const char* byDefault, const char* label,
@@ -141,6 +139,7 @@ std::string html(const std::string& text) {
       case '<': escaped += "&lt;"; break;
       case '>': escaped += "&gt;"; break;
       case '"': escaped += "&quot;"; break;
+      case '\'': escaped += "&#39;"; break;
       default: escaped += byte;
     }
   }

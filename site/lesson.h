@@ -5,7 +5,7 @@
 // tests, and for wasm32, which the page runs whenever the learner changes an input. So every
 // picture has one drawing, and the page computes nothing of its own.
 //
-//   <lesson> describe                 each experiment's title and inputs, a line each
+//   <lesson> describe                 each experiment's inputs, then its title, a line each
 //   <lesson> <k> <name>=<value>...    runs experiment <k>, counted from 0
 //
 // An experiment calls the program's functions, which print to standard output what the program
@@ -23,11 +23,9 @@ class Lesson {
  public:
   Lesson(int argc, char* argv[]);
 
-  // Begins the next experiment; true when it is to be described or run.
-  bool experiment(const char* title);
-
-  // Declare an input and return its text, refused when longer than `maxBytes`; its words (split
-  // at blanks), refused unless `minCount` to `maxCount`; or its whole number from `min` to `max`.
+  // Declare an input of the next experiment and return its text, refused when longer than
+  // `maxBytes`; its words (split at blanks), refused unless `minCount` to `maxCount`; or its whole
+  // number from `min` to `max`.
   std::string text(const char* name, const char* byDefault, const char* label,
                    std::size_t maxBytes);
   std::vector<std::string> words(const char* name, const char* byDefault, const char* label,
@@ -41,8 +39,10 @@ class Lesson {
                          std::int64_t max, int base = 10);
   float realOf(const char* name, const std::string& word);
 
-  // Whether to run the experiment being declared: it was asked for, and no input was refused.
-  [[nodiscard]] bool ready() const;
+  // Ends the next experiment's inputs. In describe mode it prints "experiment\t<title>" after
+  // them; otherwise it returns whether to run the experiment: it was asked for, and no input was
+  // refused.
+  bool experiment(const char* title);
 
   // 2 when an input was refused, else whether the output was written.
   [[nodiscard]] int status() const;
@@ -53,7 +53,7 @@ class Lesson {
 
   bool describing = false;
   int asked = -1;    // the experiment to run
-  int current = -1;  // the experiment being declared
+  int declared = 0;  // the experiments declared so far
   std::vector<std::string> given;
   bool refused = false;
 };
@@ -64,7 +64,7 @@ void experiments(Lesson& lesson);
 // Where a lesson draws its picture.
 extern std::FILE* const picture;
 
-// `text` with &, <, > and " written as HTML's character references.
+// `text` with &, <, >, " and ' written as HTML's character references.
 std::string html(const std::string& text);
 
 // Every decimal digit of a float's value.

@@ -67,20 +67,6 @@ async function instantiate(module, args, written, wrap = (calls) => calls) {
   return instance;
 }
 
-// Runs a module to its end: how it ended, its standard output and its standard error, as text.
-async function run(module, args) {
-  const streams = { 1: [], 2: [] };
-  const instance = await instantiate(module, args, (fd, bytes) => streams[fd].push(...bytes));
-  let ended = new Exit(0);
-  try {
-    instance.exports._start();
-  } catch (error) {
-    if (!(error instanceof Exit)) throw error;
-    ended = error;
-  }
-  return { ended, out: streams[1], err: new TextDecoder().decode(new Uint8Array(streams[2])) };
-}
-
 // Shows an output's bytes as the static page does, each line numbered and each tab, trailing
 // blank and NUL marked. What a program prints is placed as text, never as markup.
 function show(pre, bytes) {
@@ -104,19 +90,32 @@ function show(pre, bytes) {
   });
 }
 
+// Each experiment runs the lesson afresh whenever an input changes: what the program would print
+// is shown as its output, and the picture (the lesson's standard error) as HTML; or, when the
+// lesson refuses an input (exit status 2), why, beside that input.
 for (const form of document.querySelectorAll("form.experiment")) {
   const answer = async (event) => {
     event.preventDefault();
     form.setAttribute("aria-busy", "true");
     const inputs = [...form.querySelectorAll("input")].map((input) => `${input.name}=${input.value}`);
-    const { ended, out, err } = await run("lesson", ["lesson", form.dataset.experiment, ...inputs]);
+    const streams = { 1: [], 2: [] };
+    const instance = await instantiate("lesson", ["lesson", form.dataset.experiment, ...inputs],
+                                       (fd, bytes) => streams[fd].push(...bytes));
+    let refused = false;
+    try {
+      instance.exports._start();
+    } catch (error) {
+      if (!(error instanceof Exit)) throw error;
+      refused = error.status === new Exit(2).status;
+    }
+    const err = new TextDecoder().decode(new Uint8Array(streams[2]));
     for (const message of form.querySelectorAll(".message")) message.textContent = "";
-    if (ended.status === "exit status 2") {
+    if (refused) {
       for (const [name, why] of err.split("\n").filter(Boolean).map((line) => line.split("\t"))) {
         form.querySelector(`.message[data-for="${name}"]`).textContent = why;
       }
     } else {
-      show(form.querySelector("pre"), out);
+      show(form.querySelector("pre"), streams[1]);
       form.querySelector(".drawn").innerHTML = err;
     }
     form.removeAttribute("aria-busy");
@@ -124,53 +123,44 @@ for (const form of document.querySelectorAll("form.experiment")) {
   for (const type of ["input", "change", "submit"]) form.addEventListener(type, answer);
 }
 
+// The run: the program itself. secondSampler polls the clock without end, so there each reading
+// waits 5 ms on a timer, the module suspended meanwhile (JavaScript Promise Integration), and
+// the page goes on between readings; the learner's clock steps reach its next reading.
 const form = document.querySelector("form.run");
 const [pre, status, start] = ["pre", ".status", "button:not([name])"].map((s) => form.querySelector(s));
-if (!("endless" in form.dataset)) {
-  form.addEventListener("submit", async (event) => {
-    event.preventDefault();
-    pre.replaceChildren();
-    const { ended, out } = await run("program", [form.dataset.program]);
-    show(pre, out);
-    status.textContent = ended.status;
+const endless = "endless" in form.dataset;
+const label = start.textContent;
+let running = null; // the run going on, if any
+const stop = () => (running = null, start.textContent = label);
+form.addEventListener("submit", async (event) => {
+  event.preventDefault();
+  if (running) return stop();
+  const run = (running = {}), printed = [];
+  [pre.textContent, status.textContent] = ["", endless ? "running" : ""];
+  if (endless) start.textContent = `Stop ${form.dataset.program}`;
+  const written = (fd, bytes) => fd === 1 && show(pre, printed.push(...bytes) && printed);
+  const instance = await instantiate("program", [form.dataset.program], written, (calls) => {
+    const read = calls.clock_time_get;
+    calls.clock_time_get = endless ? new WebAssembly.Suspending(async (...args) => {
+      await new Promise((resolve) => setTimeout(resolve, 5));
+      if (running !== run) throw new Exit("stopped");
+      return read(...args);
+    }) : read;
+    return calls;
   });
-} else if (typeof WebAssembly.Suspending !== "function") {
+  try {
+    await (endless ? WebAssembly.promising(instance.exports._start) : instance.exports._start)();
+    status.textContent = new Exit(0).status; // a main that returns 0 makes no proc_exit call
+  } catch (error) {
+    status.textContent = error instanceof Exit ? error.status : String(error);
+  }
+  if (running === run) stop();
+});
+if (endless && typeof WebAssembly.Suspending !== "function") {
   status.textContent = "This browser cannot run the sampler here: it lacks WebAssembly's " +
     "JavaScript Promise Integration (WebAssembly.Suspending), which Chromium has.";
   for (const button of form.querySelectorAll("button")) button.disabled = true;
-} else {
-  // The sampler polls the clock without end. Each reading waits 5 ms on a timer, the module
-  // suspended meanwhile (JavaScript Promise Integration), so the page goes on between readings.
-  let sampling = null; // the run going on, if any
-  const stop = () => {
-    sampling = null;
-    start.textContent = `Start ${form.dataset.program}`;
-  };
-  form.addEventListener("submit", async (event) => {
-    event.preventDefault();
-    if (sampling) return stop();
-    const run = (sampling = {});
-    const printed = [];
-    start.textContent = `Stop ${form.dataset.program}`;
-    status.textContent = "running";
-    pre.replaceChildren();
-    const written = (fd, bytes) => show(pre, printed.push(...bytes) && printed);
-    const instance = await instantiate("program", [form.dataset.program], written, (calls) => {
-      const read = calls.clock_time_get;
-      calls.clock_time_get = new WebAssembly.Suspending(async (...args) => {
-        await new Promise((resolve) => setTimeout(resolve, 5));
-        if (sampling !== run) throw new Exit("stopped");
-        return read(...args);
-      });
-      return calls;
-    });
-    try {
-      await WebAssembly.promising(instance.exports._start)();
-    } catch (error) {
-      status.textContent = error instanceof Exit ? error.status : String(error);
-    }
-    if (sampling === run) stop();
-  });
+} else if (endless) {
   form.elements.forward.addEventListener("click", () => (clockOffset += 300000));
   form.elements.back.addEventListener("click", () => (clockOffset -= 60000));
   document.addEventListener("visibilitychange", () => document.hidden && stop());

@@ -32,7 +32,7 @@ import generate
 ARGUMENTS = sys.argv[1:] + ["--"]
 PATHS = generate.options(ARGUMENTS[:ARGUMENTS.index("--")])
 PROGRAMS = generate.programs(PATHS.build)
-PAGES = ["index", *sorted(PROGRAMS), *(f"{name}.1" for name in sorted(PROGRAMS))]
+PAGES = ["index", *sorted(PROGRAMS)]
 
 # An output's bytes as a page shows them, the NUL's mark read back as the byte (no output holds
 # a backslash of its own): a tab and a trailing blank keep their own byte under their marks.
@@ -196,32 +196,6 @@ class Pages(unittest.TestCase):
         self.assertEqual(find("form.run .status")[0].text, "exit status 0")
         return script(READ, find("form.run pre")[0]).encode("latin-1"), find("form.run pre")[0]
 
-    def test_pages_load_alone_small_and_offline(self):
-        for page in PAGES:
-            with self.subTest(page=page):
-                BROWSER.get_log("performance")
-                open_page(page)
-                self.assertEqual([e for e in BROWSER.get_log("browser") if e["level"] == "SEVERE"], [])
-                requests = [json.loads(entry["message"])["message"] for entry in BROWSER.get_log("performance")]
-                urls = [request["params"]["request"]["url"] for request in requests
-                        if request["method"] == "Network.requestWillBeSent"
-                        and request["params"].get("documentURL", "").startswith(BASE)]
-                self.assertTrue(urls)
-                self.assertEqual([url for url in urls if not url.startswith(BASE)], [])
-                text = (PATHS.html / f"{page}.html").read_text()
-                loaded = re.findall(r'(?:src|href)="([\w.]+\.(?:css|js))"', text)
-                size = len(text.encode()) + sum((PATHS.html / f).stat().st_size for f in loaded)
-                self.assertLessEqual(size, 200 * 1024)
-
-    def test_every_link_resolves_within_the_site(self):
-        for page in PAGES:
-            for link in re.findall(r'<a [^>]*href="([^"]*)"', (PATHS.html / f"{page}.html").read_text()):
-                with self.subTest(page=page, link=link):
-                    target, _, fragment = link.partition("#")
-                    self.assertRegex(target, r"^[\w.]*$", "a link out of the site")
-                    text = (PATHS.html / (target or f"{page}.html")).read_text()
-                    self.assertTrue(not fragment or f'id="{fragment}"' in text)
-
     def test_outputs_are_the_programs_bytes_marked_and_run_so(self):
         for name, program in PROGRAMS.items():
             with self.subTest(program=name):
@@ -234,6 +208,10 @@ class Pages(unittest.TestCase):
                           "blank": sum(len(line) - len(line.rstrip(b" ")) for line in shown.split(b"\n"))}
                 legend = {e.get_attribute("data-kind") for e in find("#output .legend dt")}
                 self.assertEqual(legend, {kind for kind, count in hidden.items() if count})
+                # A byte map holds the bytes that the program prints, in order.
+                cells = [int(cell.text, 16) for cell in find("table.bytes td[data-offset]")]
+                printed = [int(byte, 16) for byte in re.findall(rb"0x([0-9a-f]{2})", shown)]
+                self.assertEqual(cells, printed[:len(cells)])
                 if program.expected:  # run in the page, compiled for wasm32
                     shown, output = self.run_program()
                     self.assertEqual(shown, expected(program))
@@ -289,23 +267,32 @@ class Pages(unittest.TestCase):
         print(f"{len(took)} answers, from input to answer: median {statistics.median(took):.1f} ms, "
               f"at most {max(took):.1f} ms", file=sys.stderr)
 
-    def test_byte_maps_hold_the_bytes_printed(self):
-        for name, record in (("usartFrameDump", "usartFrame"), ("recordBytesDump", "mixedRecord")):
-            open_page(name)
-            cells = [int(cell.text, 16) for cell in find(f'table[data-record="{record}"] td[data-offset]')]
-            printed = re.findall(rb"0x([0-9a-f]{2})", expected(PROGRAMS[name]))
-            self.assertEqual(cells, [int(byte, 16) for byte in printed[:len(cells)]])
-
-    def test_phone_width_dark_mode_and_labels(self):
+    def test_pages_are_small_link_within_and_load_offline_phone_wide_and_dark(self):
         shots = PATHS.build / "screenshots"
         shots.mkdir(exist_ok=True)
         colours = 'return [...document.querySelectorAll("html, .picture, .picture *")].map((e) => ' \
                   '["color", "backgroundColor", "fill"].map((p) => getComputedStyle(e)[p]).join())'
         for page in PAGES:
             seen = []
+            text = (PATHS.html / f"{page}.html").read_text()
+            loaded = re.findall(r'(?:src|href)="([\w.]+\.(?:css|js))"', text)
+            self.assertLessEqual(len(text.encode()) + sum((PATHS.html / f).stat().st_size for f in loaded),
+                                 200 * 1024, page)
+            for link in re.findall(r'<a [^>]*href="([^"]*)"', text):  # each within the site
+                target, _, fragment = link.partition("#")
+                self.assertRegex(target, r"^[\w.]*$", link)
+                self.assertIn(f'id="{fragment}"' if fragment else "", (PATHS.html / (target or f"{page}.html")).read_text())
             for width, dark in ((375, False), (375, True), (1280, False), (1280, True)):
+                BROWSER.get_log("performance")
                 open_page(page, width, dark)
                 with self.subTest(page=page, width=width, dark=dark):
+                    self.assertEqual([e for e in BROWSER.get_log("browser") if e["level"] == "SEVERE"], [])
+                    requests = [json.loads(entry["message"])["message"] for entry in BROWSER.get_log("performance")]
+                    urls = [request["params"]["request"]["url"] for request in requests
+                            if request["method"] == "Network.requestWillBeSent"
+                            and request["params"].get("documentURL", "").startswith(BASE)]
+                    self.assertTrue(urls)
+                    self.assertEqual([url for url in urls if not url.startswith(BASE)], [])
                     self.assertLessEqual(script("return document.documentElement.scrollWidth"), width)
                     self.assertEqual(script(SMALL), [])
                 seen.append(script(colours))

@@ -11,6 +11,7 @@
 #include <limits>
 #include <new>
 #include <random>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -129,6 +130,21 @@ TEST(ArrayStatsTest, WrappedStoreReadsOldestFirst) {
   EXPECT_EQ(out.decCount, 1);
   EXPECT_EQ(out.incMaxDiff, 1.0f);
   EXPECT_EQ(out.decMaxDiff, 4.0f);
+}
+
+// The storage as ArrayStats.h draws it, capacity 3: after 1 and 2, the window starts at slot 3;
+// after 1, 2, 3 and 4, nextSlot has come round to 1 and the window starts there.
+TEST(ArrayStatsTest, RingIsAsDrawn) {
+  const ArrayStats partly = storeOf(3, {1.0f, 2.0f});
+  const ArrayStats wrapped = storeOf(3, {1.0f, 2.0f, 3.0f, 4.0f});
+  for (const auto& [store, items, nextSlot] :
+       {std::tuple(&partly, std::vector<float>{1, 2, 0, 1, 2, 0}, 2U),
+        std::tuple(&wrapped, std::vector<float>{4, 2, 3, 4, 2, 3}, 1U)}) {
+    const ArrayStats::Ring ring = store->ring();
+    EXPECT_EQ(std::vector<float>(ring.items.begin(), ring.items.end()), items);
+    EXPECT_EQ(ring.nextSlot, nextSlot);
+    EXPECT_EQ(ring.count, store == &partly ? 2 : 3);
+  }
 }
 
 TEST(ArrayStatsTest, CopiesAreIndependent) {

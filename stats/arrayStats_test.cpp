@@ -79,8 +79,10 @@ TEST(SampleScheduleTest, BackwardStepReanchors) {
 // With a longer period the due mark stays on the grid that began at the start reading.
 TEST(SampleScheduleTest, LongerPeriodKeepsGrid) {
   SampleSchedule schedule(100, 5);
+  EXPECT_EQ(schedule.nextDue(), 105);
   EXPECT_EQ(dueReadings(schedule, {101, 104, 105, 106, 109, 112, 114, 115, 122, 125}),
             (Readings{105, 112, 115, 122, 125}));
+  EXPECT_EQ(schedule.nextDue(), 130);
 }
 
 // The start line comes first; a store that cannot be made ends the sampler with a message.

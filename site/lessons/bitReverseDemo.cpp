@@ -10,12 +10,9 @@
 #include "lesson.h"
 
 void experiments(Lesson& lesson) {
-  if (!lesson.experiment("Reverse a value")) {
-    return;
-  }
   const auto inputValue = static_cast<std::int32_t>(
       lesson.integer("value", "43", "inputValue, a 32-bit integer", INT32_MIN, INT32_MAX));
-  if (!lesson.ready()) {
+  if (!lesson.experiment("Reverse a value")) {
     return;
   }
   const std::int32_t resultValue = inputValue;

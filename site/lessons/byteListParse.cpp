@@ -9,12 +9,9 @@
 #include "lesson.h"
 
 void experiments(Lesson& lesson) {
-  if (!lesson.experiment("Scan a line")) {
-    return;
-  }
   const std::string typed =
       lesson.text("line", "32 128 255 256 00", "line, its text", LINE_SIZE - 1);
-  if (!lesson.ready()) {
+  if (!lesson.experiment("Scan a line")) {
     return;
   }
   char line[LINE_SIZE] = {};

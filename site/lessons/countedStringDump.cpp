@@ -10,15 +10,12 @@
 #include "lesson.h"
 
 void experiments(Lesson& lesson) {
-  if (!lesson.experiment("Print a counted buffer")) {
-    return;
-  }
   std::vector<char> buffer;
   for (const std::string& word :
        lesson.words("bytes", "61 62 63 00", "the buffer's bytes, in hex", 0, 16)) {
     buffer.push_back(static_cast<char>(lesson.integerOf("bytes", word, 0, 0xff, 16)));
   }
-  if (!lesson.ready()) {
+  if (!lesson.experiment("Print a counted buffer")) {
     return;
   }
   const countedString text = {

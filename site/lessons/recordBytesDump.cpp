@@ -9,9 +9,6 @@
 #include "lesson.h"
 
 void experiments(Lesson& lesson) {
-  if (!lesson.experiment("Lay out a record")) {
-    return;
-  }
   const auto intValue = static_cast<std::int32_t>(
       lesson.integer("intValue", "101", "intValue, a 32-bit integer", INT32_MIN, INT32_MAX));
   const float floatValue1 =
@@ -21,7 +18,7 @@ void experiments(Lesson& lesson) {
   const std::int64_t longValue =
       lesson.integer("longValue", "604421198", "longValue, a 64-bit integer", INT64_MIN, INT64_MAX);
   const std::string text = lesson.text("text", "N NE E SE S", "text, up to 20 bytes", 20);
-  if (!lesson.ready()) {
+  if (!lesson.experiment("Lay out a record")) {
     return;
   }
   mixedRecord record;

@@ -26,7 +26,7 @@ void storeOf(Lesson& lesson) {
        lesson.words("samples", "1 2 3 4 5 6", "samples, added in turn", 0, 64)) {
     samples.push_back(lesson.realOf("samples", word));
   }
-  if (!lesson.ready()) {
+  if (!lesson.experiment("Keep the newest samples")) {
     return;
   }
   ArrayStats store(capacity);
@@ -68,7 +68,7 @@ void scheduleOf(Lesson& lesson) {
                     "readings of the clock, in seconds, the first the start", 1, 32)) {
     readings.push_back(lesson.integerOf("readings", word, 0, INT64_MAX / 2));
   }
-  if (!lesson.ready()) {
+  if (!lesson.experiment("Schedule the samples")) {
     return;
   }
   SampleSchedule schedule(readings[0], SAMPLE_PERIOD);
@@ -96,10 +96,6 @@ void scheduleOf(Lesson& lesson) {
 }  // namespace
 
 void experiments(Lesson& lesson) {
-  if (lesson.experiment("Keep the newest samples")) {
-    storeOf(lesson);
-  }
-  if (lesson.experiment("Schedule the samples")) {
-    scheduleOf(lesson);
-  }
+  storeOf(lesson);
+  scheduleOf(lesson);
 }

@@ -19,9 +19,6 @@ std::string grid(float value) {
 }  // namespace
 
 void experiments(Lesson& lesson) {
-  if (!lesson.experiment("Report a series")) {
-    return;
-  }
   const std::vector<std::string> written = lesson.words(
       "arr",
       "101385.71 101390.1 101388.3 101387.21 101388.4 101392.8 101394.8 101389.6 101391.71 "
@@ -31,7 +28,7 @@ void experiments(Lesson& lesson) {
   for (std::size_t i = 0; i < written.size() && i < 18; ++i) {
     arr[i] = lesson.realOf("arr", written[i]);
   }
-  if (!lesson.ready()) {
+  if (!lesson.experiment("Report a series")) {
     return;
   }
   arrStatResult result;
