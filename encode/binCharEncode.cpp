@@ -1,7 +1,7 @@
 // countedStringDump: a counted buffer printed byte by byte as hex and character cells. It shows
-// that a counted length, unlike a string's terminating zero, lets a zero byte be data, and what
-// the sign of `char` does to a byte's hex form. The program's own bytes are all below 0x80, so
-// they print the same either way; a byte at 0x80 or above would show the difference.
+// that a counted length, unlike a string's terminating zero, lets a zero byte be data. It reads
+// each byte as signed char, which decides the hex form of a byte at 0x80 or above; its own bytes
+// are all below 0x80, so the page's experiment shows what the sign does to the others.
 
 #include "binCharEncode.h"
 
@@ -12,11 +12,11 @@
 void printString(countedString text) {
   std::printf("%d\n", text.length);
   for (std::int32_t i = 0; i < text.length; ++i) {
-    // Plain char is signed on x86 but unsigned on the ARM, POWER, RISC-V and s390x targets of the
-    // table of architectures (in the README), so the byte 0x80 read as char would widen to -128 on
-    // one and to 128 on the other. Reading it as signed char makes the sign the same on every
-    // target: 0x80 becomes -128, whose int bits print as ffffff80, and 0x61 ('a') stays 97,
-    // printed 61. (Read as unsigned char, 0x80 would print 80.)
+    // Plain char is signed on some targets and unsigned on others (the table of architectures
+    // says which), so the byte 0x80 read as char would widen to -128 on one and to 128 on the
+    // other. Reading it as signed char makes the sign the same on every target: 0x80 becomes
+    // -128, whose int bits print as ffffff80, and 0x61 ('a') stays 97, printed 61. (Read as
+    // unsigned char, 0x80 would print 80.)
     const int widened = static_cast<signed char>(text.data[i]);
     // Widening a negative value copies its sign bit into every new high bit (two's complement),
     // so -128, 0x80 in 8 bits, is 0xffffff80 in 32. %x takes an unsigned int; the conversion

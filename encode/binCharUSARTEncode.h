@@ -3,8 +3,8 @@
 // usartFrameDump stands a printer where a serial transmitter (a USART) would be: instead of
 // sending a frame's bytes down a wire, USARTWrite prints each one in hex and in binary. The
 // frame is a record sent as its raw memory image, so the dump shows byte order and padding as
-// well as the values. (A real USART sends each byte lowest bit first; the binary digits here
-// are written as numbers are, highest first.)
+// well as the values. (Most USARTs send each byte lowest bit first, and many can be set
+// otherwise; the binary digits here are written as numbers are, highest first.)
 
 #include <bit>
 #include <cstddef>

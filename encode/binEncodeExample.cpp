@@ -31,9 +31,8 @@ int dumpRecordCopy(const mixedRecord& record) {
 }
 
 int main() {
-  // memset writes all 48 bytes, the padding too, which no store to a field promises to write.
-  // Nor does any rule promise that the stores below leave the padding alone, but the compilers used
-  // here do, and the output tests check it on every target: offsets 12-15 and 44-47 print 00.
+  // memset writes all 48 bytes, the padding too, for the reason that usartFrameDump's main gives
+  // (binCharUSARTEncode.cpp): offsets 12-15 and 44-47 print 00.
   mixedRecord record;
   std::memset(&record, 0, sizeof record);
 
@@ -42,15 +41,15 @@ int main() {
 
   // Try it in the page's experiment "Lay out a record": any value of each field, the record's
   // bytes by field, and each float's bits.
-  // A float is a sign bit, 8 exponent bits (stored plus 127) and 23 fraction bits:
-  // value = (-1)^sign * 1.fraction * 2^(exponent - 127), for a normal float, whose stored exponent
-  // is 1 to 254 (0 is kept for zero and the subnormals, 255 for infinities and NaNs).
-  // 3.142 = 1.571 * 2^1: sign 0, exponent 128 (0x80), fraction 0.571 * 2^23 = 4789895.168,
-  // rounded 4789895, 0x491687.
+  // A float is a sign bit, 8 bits of stored exponent (the power of two plus 127) and 23 fraction
+  // bits: value = (-1)^sign * 1.fraction * 2^(stored - 127), for a normal float, whose stored
+  // exponent is 1 to 254 (0 is kept for zero and the subnormals, 255 for infinities and NaNs).
+  // 3.142 = 1.571 * 2^1: sign 0, stored exponent 1 + 127 = 128 (0x80), fraction 0.571 * 2^23 =
+  // 4789895.168, rounded 4789895, 0x491687.
   // 0 10000000 1001001 00010110 10000111, regrouped in fours (0100 0000 0100 1001 ...), is
   // 0x40491687: 87 16 49 40, lowest byte first.
   record.floatValue1 = 3.142f;
-  // -11.6 = -1.45 * 2^3: sign 1, exponent 130 (0x82), fraction 0.45 * 2^23 = 3774873.6,
+  // -11.6 = -1.45 * 2^3: sign 1, stored exponent 130 (0x82), fraction 0.45 * 2^23 = 3774873.6,
   // rounded 3774874, 0x39999a.
   // 1 10000010 0111001 10011001 10011010 is 0xc139999a: 9a 99 39 c1.
   record.floatValue2 = -11.6f;

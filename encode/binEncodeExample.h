@@ -23,9 +23,8 @@
 //         44     4  (padding)    the record's size is a multiple of its alignment, 8, so that
 //                                in an array of records every longValue stays aligned
 //
-// The padding belongs to no field, and no store to a field promises to write it, so main zeroes
-// every byte of the record first (and no rule promises that the stores to the fields leave the
-// padding alone either: the compilers used here do).
+// The padding belongs to no field, so main zeroes every byte of the record first, as
+// usartFrameDump's main does and for the reason given there (binCharUSARTEncode.cpp).
 struct mixedRecord {
   std::int32_t intValue;
   float floatValue1;

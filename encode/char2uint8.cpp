@@ -15,8 +15,8 @@ std::int32_t scanByteList(char (&line)[LINE_SIZE], std::uint8_t (&code)[CODE_SLO
   std::int32_t count = 0;
   // strtok writes a zero over the blank that ends each token (the last one ends at the line's
   // own zero), so the line is changed as it is read, and it remembers in hidden state where to go
-  // on: the later calls pass nullptr. In glibc that state is one for the whole program, so no two
-  // scans may interleave (strtok_r, from POSIX, takes the state as an argument instead).
+  // on: the later calls pass nullptr. That state is one for the program (in some C libraries one
+  // per thread), so no two scans may interleave (strtok_r, from POSIX, takes it as an argument).
   for (char* token = std::strtok(line, " "); token != nullptr; token = std::strtok(nullptr, " ")) {
     char* end = nullptr;
     // strtol skips leading white space (a tab, say; blanks never reach it, they split tokens)

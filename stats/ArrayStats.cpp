@@ -111,7 +111,7 @@ float ArrayStats::avg() const {
 }
 
 void ArrayStats::stats(arrStat* out) const {
-  arrStat result = {};  // built in a local and stored once, as in computeArrStats
+  arrStat result = {};
   if (count < 1) {
     *out = result;
     return;

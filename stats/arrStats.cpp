@@ -49,14 +49,14 @@ float maxOf(const float* values, std::int32_t count) {
 // doubles at each power of two it passes. A sum is exact only where it lands on that spacing: the
 // first two samples make 202775.8125, past 2^17 where floats are 1/64 apart, exact because 91/128 +
 // 13/128 = 104/128 is a multiple of 1/64; the third sum, 304164.109375, past 2^18 where they are
-// 1/32 apart, lies half-way between 304164.09375 and 304164.125 and rounds to the even one,
-// 304164.125; from the 11th, past 2^20, they are 1/8 apart. The sum ends at 1824774.125, not the
-// exact 1824774.1484375, an error too small, divided by 18, to reach another float: the mean prints
-// as 101376.343750 either way, the exact mean of the stored samples (101376.341580) held to the
-// nearest 1/128. Try it in the page's experiment "Report a series": make the first sample 16777216
-// (2^24, where floats are 2 apart) and the other 17 samples 1, and each 1 added rounds back to
-// 16777216, so the mean is 932067.5625, not the exact 932068.5 (32-bit x86 may differ: see the
-// NOTES of seriesReport(1)).
+// 1/32 apart, lies half-way between 304164.09375 and 304164.125 and rounds to the one whose last
+// significand bit is 0, 304164.125 (a tie goes to the even significand); from the 11th, past 2^20,
+// they are 1/8 apart. The sum ends at 1824774.125, not the exact 1824774.1484375, an error too
+// small, divided by 18, to reach another float: the mean prints as 101376.343750 either way, the
+// exact mean of the stored samples (101376.341580) held to the nearest 1/128. Try it in the page's
+// experiment "Report a series": make the first sample 16777216 (2^24, where floats are 2 apart) and
+// the other 17 samples 1, and each 1 added rounds back to 16777216, so the mean is 932067.5625, not
+// the exact 932068.5 (32-bit x86 may differ: see the NOTES of seriesReport(1)).
 float avgOf(const float* values, std::int32_t count) {
   float sum = 0.0f;
   for (std::int32_t i = 0; i < count; ++i) {
@@ -90,9 +90,6 @@ float computeAvg(const float* values, std::uint8_t count) {
 }
 
 void computeArrStats(const float* values, std::int32_t count, arrStatResult* out) {
-  // Built in a local and stored once at the end: as far as the compiler can tell, `out` might
-  // point into the samples, so each float field stored through it inside the loop would have to
-  // reach memory at every step, and the samples be read again after it.
   arrStatResult result = {};
   if (count < 1) {
     *out = result;
@@ -140,8 +137,9 @@ void printSeriesReport(const float* values, std::int32_t count, const arrStatRes
   // A float given to printf arrives as a double: as one of printf's variable arguments it is
   // promoted (the casts say so, as -Wdouble-promotion asks). The promotion is exact, and %f then
   // rounds to six decimals. An odd multiple of 1/128 has seven decimals ending in 5 (1/128 is
-  // 0.0078125), so 11 of the 18 samples meet an exact tie, and glibc rounds a tie to even:
-  // 101385.7109375 prints as 101385.710938 and 101390.1015625 as 101390.101562.
+  // 0.0078125), so 11 of the 18 samples meet an exact tie between two sixth decimals, which
+  // printf breaks towards the even one: 101385.7109375 prints as 101385.710938 and 101390.1015625
+  // as 101390.101562.
   for (std::int32_t i = 0; i < count; ++i) {
     std::printf("%d \t %f \n", i, static_cast<double>(values[i]));
   }

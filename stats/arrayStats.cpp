@@ -66,17 +66,18 @@ int runSampler() {
           std::printf("%lld\n", static_cast<long long>(std::time(nullptr))) < 0) {
         return reportWriteError("secondSampler", errno);
       }
-      // rand() is never seeded, so every run draws the same samples: glibc's first is
-      // 1804289383, stored as the float 1804289408 (floats from 2^30 to 2^31 are 128 apart), as
-      // the page's experiment "Keep the newest samples" shows when it is added.
+      // rand() is never seeded, so it draws as if seeded with 1, the same samples in every run:
+      // glibc's first is 1804289383, stored as the float 1804289408 (floats from 2^30 to 2^31 are
+      // 128 apart), as the page's experiment "Keep the newest samples" shows when it is added.
       store.add(static_cast<float>(std::rand()));
     }
   }
 }
 
 int main() {
-  // The sampler ends only when it is killed: with output to a file or a pipe, block buffering
-  // would lose every line still buffered at that moment.
+  // The sampler runs until it is killed, unless a line cannot be written or its store cannot be
+  // had: with output to a file or a pipe, block buffering would lose every line still buffered
+  // when it is killed.
   std::setvbuf(stdout, nullptr, _IOLBF, BUFSIZ);
   return runSampler();
 }
