@@ -14,7 +14,7 @@
 #
 # A program named in REFUSED_PROGRAMS (set from cmake/Architectures.cmake for a target whose
 # layout differs) is left out of the build, the install, the package and the list of programs,
-# and with BUILD_TESTING its one check, <name>.refused, requires that building it stops at a
+# and with BUILD_TESTING its one check, <name>.refused, requires that compiling it stops at a
 # static_assert; its units are not declared, so its unit tests are left out too.
 function(add_program name)
   cmake_parse_arguments(PARSE_ARGV 1 arg "RUNS_UNTIL_KILLED" "EXPECTED" "SOURCES")
@@ -40,7 +40,8 @@ function(add_program name)
   if(name IN_LIST REFUSED_PROGRAMS)
     set_target_properties(${name} PROPERTIES EXCLUDE_FROM_ALL TRUE)
     if(BUILD_TESTING)
-      add_refusal_test(${name})
+      list(GET arg_SOURCES 0 main)
+      add_stop_test(${name}.refused ${main})
     endif()
     return()
   endif()
@@ -118,15 +119,14 @@ function(add_unit_test name)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
 endfunction()
 
-# add_refusal_test(<program>) declares <program>.refused, which builds <program> and requires the
-# build to fail, its first error a failed static_assert in a file of <program>'s folder.
-function(add_refusal_test program)
-  add_test(NAME ${program}.refused
-    COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR} -DTARGET=${program}
-      -DSOURCE_DIR=${CMAKE_CURRENT_SOURCE_DIR}
-      -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/CheckRefused.cmake)
-  # Builds in the shared build folder: never two at a time.
-  set_tests_properties(${program}.refused PROPERTIES RESOURCE_LOCK buildFolder)
+# add_stop_test(<name> <source> [<argument>...]) declares <name>, which compiles <source> (a
+# source of the current folder) for this target and requires it to stop at a static_assert
+# (CheckStops.cmake, which the arguments, -D<variable>=<value>, tell more).
+function(add_stop_test name source)
+  add_test(NAME ${name}
+    COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_CURRENT_SOURCE_DIR}/${source} ${ARGN}
+      "-DCOMPILE=${CMAKE_CXX_COMPILER};${CMAKE_CXX20_STANDARD_COMPILE_OPTION};-fsyntax-only;-I${CMAKE_CURRENT_SOURCE_DIR};-I${PROJECT_SOURCE_DIR}/output"
+      -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/CheckStops.cmake)
 endfunction()
 
 # add_golden_test(<program> <expected file>) runs <program> and requires exit status 0, nothing
