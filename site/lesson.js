@@ -67,6 +67,18 @@ async function instantiate(module, args, written, wrap = (calls) => calls) {
   return instance;
 }
 
+// Runs an instance to its end, suspending it where an import does (JavaScript Promise
+// Integration): how it ended, as an Exit. A main that returns 0 makes no proc_exit call; a trap
+// ends it with its message.
+async function ending(instance, suspending) {
+  try {
+    await (suspending ? WebAssembly.promising(instance.exports._start) : instance.exports._start)();
+    return new Exit(0);
+  } catch (error) {
+    return error instanceof Exit ? error : new Exit(String(error));
+  }
+}
+
 // Shows an output's bytes as the static page does, each line numbered and each tab, trailing
 // blank and NUL marked. What a program prints is placed as text, never as markup.
 function show(pre, bytes) {
@@ -101,13 +113,7 @@ for (const form of document.querySelectorAll("form.experiment")) {
     const streams = { 1: [], 2: [] };
     const instance = await instantiate("lesson", ["lesson", form.dataset.experiment, ...inputs],
                                        (fd, bytes) => streams[fd].push(...bytes));
-    let refused = false;
-    try {
-      instance.exports._start();
-    } catch (error) {
-      if (!(error instanceof Exit)) throw error;
-      refused = error.status === new Exit(2).status;
-    }
+    const refused = (await ending(instance)).status === new Exit(2).status;
     const err = new TextDecoder().decode(new Uint8Array(streams[2]));
     for (const message of form.querySelectorAll(".message")) message.textContent = "";
     if (refused) {
@@ -148,12 +154,7 @@ form.addEventListener("submit", async (event) => {
     }) : read;
     return calls;
   });
-  try {
-    await (endless ? WebAssembly.promising(instance.exports._start) : instance.exports._start)();
-    status.textContent = new Exit(0).status; // a main that returns 0 makes no proc_exit call
-  } catch (error) {
-    status.textContent = error instanceof Exit ? error.status : String(error);
-  }
+  status.textContent = (await ending(instance, endless)).status;
   if (running === run) stop();
 });
 if (endless && typeof WebAssembly.Suspending !== "function") {
