@@ -1,10 +1,6 @@
-"""Builds the lesson pages from the project's own sources.
+"""Builds the lesson pages from the project's own sources, as CONTRIBUTING.md tells.
 
     generate.py --source <folder> --build <folder> --html <folder>
-
-The programs, their sources and expected outputs are those of <build>/programs.txt; the index is
-the README, whose reading order the pages follow. Each page holds its program and lesson built
-for wasm32 (site/CMakeLists.txt), which it runs; the lesson built here answers for the defaults.
 """
 
 import argparse
@@ -25,14 +21,11 @@ import pygments.lexers
 
 HERE = pathlib.Path(__file__).resolve().parent
 
-# What a terminal hides in an output, as the legend names it. A tab and a trailing blank keep
-# their byte, under a mark that the stylesheet draws; the NUL byte, which HTML cannot hold, is
-# replaced by NUL_MARK, as C++ writes it. lesson.js marks what a program prints in the page alike.
-HIDDEN = {
-    "tab": "a tab, which a terminal shows as blanks up to the next multiple of 8 columns",
-    "blank": "a blank at the end of a line",
-    "nul": "the NUL byte, 0x00, which a terminal shows as nothing",
-}
+# What a terminal hides, as the legend names it: a tab and a trailing blank keep their byte under
+# a mark; the NUL, which HTML cannot hold, becomes NUL_MARK. lesson.js marks an output alike.
+HIDDEN = {"tab": "a tab, which a terminal shows as blanks up to the next multiple of 8 columns",
+          "blank": "a blank at the end of a line",
+          "nul": "the NUL byte, 0x00, which a terminal shows as nothing"}
 NUL_MARK = "\\0"
 
 
@@ -91,11 +84,6 @@ def prose(lines):
     return reader.convert(text)
 
 
-def segment(comment):  # a segment with the prose of `comment`
-    return {"prose": prose(comment) if comment else "", "comment": "\n".join(comment),
-            "code": [], "experiments": []}
-
-
 def segments(path):
     """The unit at `path` as segments: each run of whole-line comments, rendered, beside the code
     lines (numbered as in the file) up to the next such run, or up to a declaration after a blank
@@ -105,6 +93,9 @@ def segments(path):
     lexer = pygments.lexers.CppLexer(stripnl=False, ensurenl=False)
     # The formatter closes every span at the end of its line, so the lines can be cut apart.
     code = pygments.highlight(text, lexer, pygments.formatters.HtmlFormatter(nowrap=True))
+    def segment(comment):
+        return {"prose": prose(comment) if comment else "", "comment": "\n".join(comment),
+                "code": [], "experiments": []}
     result, comment, previous = [], [], ""
     for number, (line, lit) in enumerate(zip(text.split("\n"), code.split("\n"), strict=True), 1):
         if line.lstrip().startswith("//"):

@@ -1,6 +1,5 @@
-// The page's glue: it runs the program and its lesson, both compiled to WebAssembly, through the
-// few WASI calls they make, and places what they print; it computes nothing of its own. A page
-// opened as a file may fetch nothing, so both modules are in it, compressed by gzip, in base64.
+// The page's glue: it runs the program and its lesson, compiled to WebAssembly and held in the
+// page (gzip, base64), through the few WASI calls they make, and places what they print.
 "use strict";
 
 const modules = {};
@@ -54,8 +53,7 @@ async function instantiate(module, args, written, wrap = (calls) => calls) {
       bytesAt(stat, 24).fill(0)[0] = 2; // a character device, as a terminal is
       return 0;
     },
-    fd_close: () => 0,
-    fd_seek: () => 70, // ESPIPE: no output is a file
+    fd_close: () => 0, fd_seek: () => 70, // ESPIPE: no output is a file
     proc_exit: (status) => { throw new Exit(status); },
     clock_time_get(id, precision, time) {
       view().setBigUint64(time, BigInt(Date.now() + clockOffset) * 1000000n, true);
@@ -102,9 +100,8 @@ function show(pre, bytes) {
   });
 }
 
-// Each experiment runs the lesson afresh whenever an input changes: what the program would print
-// is shown as its output, and the picture (the lesson's standard error) as HTML; or, when the
-// lesson refuses an input (exit status 2), why, beside that input.
+// An experiment runs the lesson afresh at each change: its output as text, its picture (standard
+// error) as HTML, or, when it refuses an input (exit status 2), why, beside that input.
 for (const form of document.querySelectorAll("form.experiment")) {
   const answer = async (event) => {
     event.preventDefault();
@@ -134,8 +131,7 @@ for (const form of document.querySelectorAll("form.experiment")) {
 // the page goes on between readings; the learner's clock steps reach its next reading.
 const form = document.querySelector("form.run");
 const [pre, status, start] = ["pre", ".status", "button:not([name])"].map((s) => form.querySelector(s));
-const endless = "endless" in form.dataset;
-const label = start.textContent;
+const [endless, label] = ["endless" in form.dataset, start.textContent];
 let running = null; // the run going on, if any
 const stop = () => (running = null, start.textContent = label);
 form.addEventListener("submit", async (event) => {

@@ -9,15 +9,6 @@
 #include "arrStats.h"
 #include "lesson.h"
 
-namespace {
-
-// How far apart the floats are at `value`'s size: a power of two.
-std::string grid(float value) {
-  return exact(std::nextafter(std::fabs(value), INFINITY) - std::fabs(value));
-}
-
-}  // namespace
-
 void experiments(Lesson& lesson) {
   const std::vector<std::string> written = lesson.words(
       "arr",
@@ -43,6 +34,10 @@ void experiments(Lesson& lesson) {
       "<th scope='col'>floats apart</th><th scope='col'>rounded by</th></tr></thead>"
       "<tbody>",
       picture);
+  // How far apart the floats are at a value's size: a power of two.
+  const auto apart = [](float value) {
+    return std::nextafter(std::fabs(value), INFINITY) - std::fabs(value);
+  };
   float sum = 0.0f;
   for (std::size_t i = 0; i < 18; ++i) {
     // The error of a float addition is itself a float, found exactly from the operands and the
@@ -54,8 +49,8 @@ void experiments(Lesson& lesson) {
     std::fprintf(picture,
                  "<tr><th scope='row'>%zu</th><td>%s</td><td>%s</td><td>%s</td><td>%s</td>"
                  "<td>%s</td><td>%s</td></tr>",
-                 i, html(written[i]).c_str(), exact(arr[i]).c_str(), grid(arr[i]).c_str(),
-                 exact(sum).c_str(), grid(sum).c_str(), exact(0.0f - error).c_str());
+                 i, html(written[i]).c_str(), exact(arr[i]).c_str(), exact(apart(arr[i])).c_str(),
+                 exact(sum).c_str(), exact(apart(sum)).c_str(), exact(0.0f - error).c_str());
   }
   std::fprintf(picture,
                "</tbody></table><figcaption>A float keeps 24 significant bits, so the floats "
