@@ -42,10 +42,11 @@ int main(int /*argc*/, char* /*argv*/[]) {
   // Try it in the page's experiment "Frame a command": any command and payload, and the frame's
   // bytes by field. A payload shorter than 3 bytes is padded with zeros, as strncpy pads.
 
-  // The padding belongs to no field, and no store to a field promises to write it, so memset
-  // first writes all 12 bytes. Nor does any rule promise that the stores below leave the padding
-  // alone, but g++ and clang do, and the output tests check it wherever the program builds: the
-  // two bytes sent at offsets 10 and 11 print 00.
+  // The padding belongs to no field, and no store to a field promises to write it. `usartFrame
+  // frame{};` would zero it by rule (a value-initialised record is zeroed, padding included), but
+  // memset says so in plain bytes, whatever a compiler makes of the record: it writes all 12. Nor
+  // does any rule promise that the stores below leave the padding alone, but g++ and clang do,
+  // and the output tests check it wherever the program builds: offsets 10 and 11 print 00.
   usartFrame frame;
   std::memset(&frame, 0, sizeof frame);
   frame.command = 67;  // 'C'

@@ -20,9 +20,9 @@
 //          9     1  lf         line feed, 0x0a
 //         10     2  (padding)  the record's size is a multiple of command's 4-byte alignment
 //
-// All 12 bytes, padding included, are sent. That is what a record's raw image gives, and why
-// real protocols do not send one: another host may order the bytes of `command` otherwise and
-// pad the record differently, so protocols send field by field, in an order they define.
+// All 12 bytes, padding included, are sent. That is what a record's raw image gives, and why a
+// protocol between different hosts defines its own layout: another host may order the bytes of
+// `command` otherwise and pad the record differently.
 struct usartFrame {
   std::int32_t command;
   char separator;

@@ -19,7 +19,7 @@
 //          8     4  floatValue2
 //         12     4  (padding)    longValue needs 8-byte alignment, so it cannot start at 12
 //         16     8  longValue    the first multiple of 8 at or past 12, where floatValue2 ends
-//         24    20  text         characters need no alignment
+//         24    20  text         a char's alignment is 1: it may start anywhere
 //         44     4  (padding)    the record's size is a multiple of its alignment, 8, so that
 //                                in an array of records every longValue stays aligned
 //
@@ -29,7 +29,7 @@ struct mixedRecord {
   std::int32_t intValue;
   float floatValue1;
   float floatValue2;
-  std::int64_t longValue;  // std::int64_t, not long: a long has 4 bytes on 32-bit targets
+  std::int64_t longValue;  // std::int64_t, not long, whose width differs between targets
   char text[20];
 };
 

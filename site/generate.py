@@ -21,12 +21,12 @@ import pygments.lexers
 
 HERE = pathlib.Path(__file__).resolve().parent
 
-# What a terminal hides, as the legend names it: a tab and a trailing blank keep their byte under
-# a mark; the NUL, which HTML cannot hold, becomes NUL_MARK. lesson.js marks an output alike.
+# What a terminal hides or shows otherwise, as the legend names it: a tab and a trailing blank
+# keep their byte under a mark; any other byte outside printable ASCII is written as C++ writes
+# it, \0 or \x80, in a box. lesson.js marks what a program prints in the page alike.
 HIDDEN = {"tab": "a tab, which a terminal shows as blanks up to the next multiple of 8 columns",
           "blank": "a blank at the end of a line",
-          "nul": "the NUL byte, 0x00, which a terminal shows as nothing"}
-NUL_MARK = "\\0"
+          "escaped": "a byte that a terminal shows as nothing (\\0, the NUL byte) or otherwise (\\x80)"}
 
 
 def options(arguments=None):
@@ -126,14 +126,18 @@ def visible(output):
         body = line.rstrip(b" ")
         ended = number < len(split) or line  # what follows the last newline is no line
         parts = [f'<span class="ln" data-n="{number}"></span>' if ended else ""]
-        for byte in body.decode("latin-1"):
-            kind = {"\t": "tab", "\0": "nul"}.get(byte)
-            parts.append(f'<span class="{kind}">{NUL_MARK if kind == "nul" else byte}</span>'
-                         if kind else html.escape(byte))
+        for byte in body:
+            if byte == 9:
+                parts.append('<span class="tab">\t</span>')
+            elif 32 <= byte < 127:
+                parts.append(html.escape(chr(byte)))
+            else:
+                escape = "\\0" if byte == 0 else f"\\x{byte:02x}"
+                parts.append(f'<span class="escaped" data-byte="{byte:02x}">{escape}</span>')
         lines.append("".join(parts) + '<span class="blank"> </span>' * (len(line) - len(body)))
     shown = "\n".join(lines)
-    return shown, [(kind, NUL_MARK if kind == "nul" else " ", HIDDEN[kind]) for kind in HIDDEN
-                   if f'<span class="{kind}">' in shown]
+    return shown, [(kind, "\\0" if kind == "escaped" else " ", HIDDEN[kind]) for kind in HIDDEN
+                   if f'<span class="{kind}"' in shown]
 
 
 def experiments(program, files):
@@ -184,8 +188,9 @@ def main():
                  for path in shown]
         experiments(program, files)
         output, legend = visible((source / program.expected).read_bytes() if program.expected else b"")
-        manual = subprocess.run(["groff", "-man", "-Tutf8", "-P-cbou", "-rHY=0", "-rLL=72n",
-                                 program.manual], check=True, capture_output=True, text=True)
+        # A paragraph on one line, for the page to wrap at its own width.
+        manual = subprocess.run(["groff", "-man", "-Tutf8", "-P-cbou", "-rHY=0", "-rLL=2000n",
+                                 "-rLT=72n", program.manual], check=True, capture_output=True, text=True)
         modules = {key: base64.b64encode(gzip.compress(path.read_bytes(), 9, mtime=0)).decode()
                    for key, path in program.modules.items()}
         (out / f"{name}.html").write_text(env.get_template("program.html.j2").render(

@@ -64,8 +64,8 @@ std::vector<std::string> Lesson::words(const char* name, const char* byDefault, 
     found.push_back(typed.substr(at, end - at));
   }
   if (asking() && (found.size() < minCount || found.size() > maxCount)) {
-    refuse(name, std::to_string(minCount) + " to " + std::to_string(maxCount) + " values, not " +
-                     std::to_string(found.size()));
+    refuse(name, (minCount == maxCount ? "" : std::to_string(minCount) + " to ") +
+                     std::to_string(maxCount) + " values, not " + std::to_string(found.size()));
   }
   return found;
 }

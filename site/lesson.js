@@ -77,24 +77,26 @@ async function ending(instance, suspending) {
   }
 }
 
-// Shows an output's bytes as the static page does, each line numbered and each tab, trailing
-// blank and NUL marked. What a program prints is placed as text, never as markup.
+// Shows an output's bytes as the static page does, each line numbered, each tab and trailing blank
+// marked, other bytes outside printable ASCII escaped. What a program prints is placed as text.
 function show(pre, bytes) {
-  const mark = (kind, text, number) => {
+  const mark = (kind, text, data = {}) => {
     const span = Object.assign(document.createElement("span"), { className: kind, textContent: text });
-    if (number) span.dataset.n = number;
+    Object.assign(span.dataset, data);
     return span;
   };
   const lines = Array.from(bytes, (byte) => String.fromCharCode(byte)).join("").split("\n");
   pre.replaceChildren();
   lines.forEach((line, i) => {
     if (i > 0) pre.append("\n");
-    if (i < lines.length - 1 || line) pre.append(mark("ln", "", i + 1));
+    if (i < lines.length - 1 || line) pre.append(mark("ln", "", { n: i + 1 }));
     const body = line.replace(/ +$/, "");
-    for (const part of body.split(/([\t\0])/)) {
+    for (const part of body.split(/([^ -~])/)) { // runs of printable ASCII, and the bytes between
       if (part === "\t") pre.append(mark("tab", "\t"));
-      else if (part === "\0") pre.append(mark("nul", "\\0"));
-      else if (part) pre.append(part);
+      else if (part.length === 1 && !/[ -~]/.test(part)) {
+        const hex = part.charCodeAt(0).toString(16).padStart(2, "0");
+        pre.append(mark("escaped", hex === "00" ? "\\0" : `\\x${hex}`, { byte: hex }));
+      } else if (part) pre.append(part);
     }
     for (let at = body.length; at < line.length; at++) pre.append(mark("blank", " "));
   });
@@ -113,9 +115,11 @@ for (const form of document.querySelectorAll("form.experiment")) {
     const refused = (await ending(instance)).status === new Exit(2).status;
     const err = new TextDecoder().decode(new Uint8Array(streams[2]));
     for (const message of form.querySelectorAll(".message")) message.textContent = "";
+    form.querySelector("output").classList.toggle("stale", refused); // the last answer, faded
     if (refused) {
-      for (const [name, why] of err.split("\n").filter(Boolean).map((line) => line.split("\t"))) {
-        form.querySelector(`.message[data-for="${name}"]`).textContent = why;
+      for (const line of err.split("\n").filter(Boolean)) {
+        const at = line.indexOf("\t"); // "<name>\t<why>", and <why> may hold a tab
+        form.querySelector(`.message[data-for="${line.slice(0, at)}"]`).textContent = line.slice(at + 1);
       }
     } else {
       show(form.querySelector("pre"), streams[1]);
@@ -132,14 +136,20 @@ for (const form of document.querySelectorAll("form.experiment")) {
 const form = document.querySelector("form.run");
 const [pre, status, start] = ["pre", ".status", "button:not([name])"].map((s) => form.querySelector(s));
 const [endless, label] = ["endless" in form.dataset, start.textContent];
+const steps = [...form.querySelectorAll("button[name]")]; // the sampler's clock steps
 let running = null; // the run going on, if any
-const stop = () => (running = null, start.textContent = label);
+const stop = () => {
+  [running, start.textContent] = [null, label];
+  for (const step of steps) step.disabled = true;
+};
+stop();
 form.addEventListener("submit", async (event) => {
   event.preventDefault();
   if (running) return stop();
   const run = (running = {}), printed = [];
   [pre.textContent, status.textContent] = ["", endless ? "running" : ""];
-  if (endless) start.textContent = `Stop ${form.dataset.program}`;
+  if (endless) [start.textContent, clockOffset] = [`Stop ${form.dataset.program}`, 0];
+  for (const step of steps) step.disabled = false;
   const written = (fd, bytes) => fd === 1 && show(pre, printed.push(...bytes) && printed);
   const instance = await instantiate("program", [form.dataset.program], written, (calls) => {
     const read = calls.clock_time_get;
@@ -158,7 +168,11 @@ if (endless && typeof WebAssembly.Suspending !== "function") {
     "JavaScript Promise Integration (WebAssembly.Suspending), which Chromium has.";
   for (const button of form.querySelectorAll("button")) button.disabled = true;
 } else if (endless) {
-  form.elements.forward.addEventListener("click", () => (clockOffset += 300000));
-  form.elements.back.addEventListener("click", () => (clockOffset -= 60000));
+  const step = (by) => {
+    clockOffset += by * 1000;
+    status.textContent = `running, its clock ${clockOffset < 0 ? "−" : "+"}${Math.abs(clockOffset / 1000)} s`;
+  };
+  form.elements.forward.addEventListener("click", () => step(300));
+  form.elements.back.addEventListener("click", () => step(-60));
   document.addEventListener("visibilitychange", () => document.hidden && stop());
 }

@@ -53,10 +53,11 @@ float maxOf(const float* values, std::int32_t count) {
 // significand bit is 0, 304164.125 (a tie goes to the even significand); from the 11th, past 2^20,
 // they are 1/8 apart. The sum ends at 1824774.125, not the exact 1824774.1484375, an error too
 // small, divided by 18, to reach another float: the mean prints as 101376.343750 either way, the
-// exact mean of the stored samples (101376.341580) held to the nearest 1/128. Try it in the page's
-// experiment "Report a series": make the first sample 16777216 (2^24, where floats are 2 apart) and
-// the other 17 samples 1, and each 1 added rounds back to 16777216, so the mean is 932067.5625, not
-// the exact 932068.5 (32-bit x86 may differ: see the NOTES of seriesReport(1)).
+// exact mean of the stored samples (101376.341580, to six decimals) held to the nearest 1/128. Try
+// it in the page's experiment "Report a series": make the first sample 16777216 (2^24, where floats
+// are 2 apart) and the other 17 samples 1, and each 1 added rounds back to 16777216, so the mean is
+// 932067.5625, not the exact 932068.5 (32-bit x86 may keep the sum wider, as the NOTES of
+// seriesReport(1) say).
 float avgOf(const float* values, std::int32_t count) {
   float sum = 0.0f;
   for (std::int32_t i = 0; i < count; ++i) {

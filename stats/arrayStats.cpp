@@ -55,7 +55,8 @@ int runSampler() {
   for (;;) {
     // A busy poll: the loop reads the clock again at once, never sleeping, so it keeps a core
     // busy. The usual way to wait is to sleep until the next due time, with
-    // clock_nanosleep(CLOCK_REALTIME, TIMER_ABSTIME, ...); this program is meant to poll.
+    // clock_nanosleep(CLOCK_REALTIME, TIMER_ABSTIME, ...); this program polls, to show a schedule
+    // kept from what a clock reads, whenever it is read.
     if (schedule.isDue(std::time(nullptr))) {
       // The printed time is a second reading of the clock, taken after the due test: if the
       // second rolled over in between, it shows a later second than the due test saw, and the

@@ -44,8 +44,9 @@ void experiments(Lesson& lesson) {
                  starts ? ("<small>code[" + std::to_string(token++) + "]</small>").c_str() : "");
   }
   std::fputs(
-      "</p><figcaption>Outlined, the first byte of each token, with the slot of "
-      "<code>code</code> it fills if it is a byte; in colour, the zeros "
-      "<code>strtok</code> wrote; ␣ is a blank, \\0 a zero byte.</figcaption></figure>",
+      "</p><figcaption>Outlined, the first byte of each token, with its position: the slot of "
+      "<code>code</code> that it fills if it is a byte, and that a rejected token leaves as it "
+      "was. In colour, the zeros <code>strtok</code> wrote; ␣ is a blank, \\0 a zero byte."
+      "</figcaption></figure>",
       picture);
 }

@@ -24,7 +24,7 @@ void experiments(Lesson& lesson) {
   std::putchar('\n');
 
   std::fputs(
-      "<figure class='picture sign'><table><caption>Each byte read through each "
+      "<figure class='picture readings'><table><caption>Each byte read through each "
       "character type, widened to <code>int</code> and printed with <code>%x</code> as "
       "<code>printString</code> prints it</caption><thead><tr><th scope='col'>byte</th>"
       "<th scope='col'><code>signed char</code>, as <code>printString</code> reads it"
@@ -44,7 +44,7 @@ void experiments(Lesson& lesson) {
                "</tbody></table><figcaption>The same 8 bits are a negative value through "
                "<code>signed char</code> from 80 up, and widened to <code>int</code> its new high "
                "bits are ones, so 80 prints as ffffff80. Plain <code>char</code> is %s where this "
-               "table was drawn: signed on x86 and wasm32, unsigned on ARM, POWER, RISC-V and "
-               "s390x.</figcaption></figure>",
+               "table was drawn: signed on Debian's x86 targets and wasm32, unsigned on its ARM, "
+               "POWER, RISC-V and s390x ones.</figcaption></figure>",
                std::is_signed_v<char> ? "signed" : "unsigned");
 }

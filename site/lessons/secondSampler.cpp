@@ -1,6 +1,7 @@
 // secondSampler's experiments: a store of a small capacity fed any samples, shown as its storage
 // holds them, and the schedule fed any clock readings, shown against its grid.
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -11,12 +12,6 @@
 #include "lesson.h"
 
 namespace {
-
-std::string shortest(float value) {
-  char digits[32];
-  std::snprintf(digits, sizeof digits, "%.9g", static_cast<double>(value));
-  return digits;
-}
 
 void storeOf(Lesson& lesson) {
   const auto capacity =
@@ -36,48 +31,51 @@ void storeOf(Lesson& lesson) {
   const ArrayStats::Ring ring = store.ring();
   const auto held = static_cast<std::size_t>(ring.count);
   const std::size_t start = ring.nextSlot + ring.items.size() / 2 - held;
+  // The two copies one above the other, each slot above its twin.
   std::fprintf(picture,
-               "<figure class='picture ring'><p>An <code>ArrayStats(%d)</code> after %zu calls "
-               "of <code>add</code>: its %zu slots, each sample written twice, at "
-               "<code>nextSlot</code> and <code>nextSlot</code> + %d. nextSlot is now %zu; the %zu "
-               "samples held, oldest first, lie side by side from slot %zu.</p><p class='cells'>",
-               capacity, samples.size(), ring.items.size(), capacity, ring.nextSlot, held, start);
+               "<figure class='picture ring'><p><code>ArrayStats(%d)</code> after %zu call%s of "
+               "<code>add</code>: its first copy of %d slot%s, and under it the second. nextSlot "
+               "is %zu; the samples held, %zu, oldest first, lie side by side from slot %zu.</p>"
+               "<p class='cells' style='grid-template-columns: repeat(%d, auto)'>",
+               capacity, samples.size(), samples.size() == 1 ? "" : "s", capacity,
+               capacity == 1 ? "" : "s", ring.nextSlot, held, start, std::max(capacity, 1));
   for (std::size_t slot = 0; slot < ring.items.size(); ++slot) {
     std::fprintf(picture, "<span class='byte%s%s' title='items[%zu]'><small>%zu</small>%s</span>",
                  slot >= start && slot < start + held ? " held" : "",
-                 slot == ring.nextSlot ? " next" : "", slot, slot,
-                 shortest(ring.items[slot]).c_str());
+                 slot == ring.nextSlot ? " next" : "", slot, slot, exact(ring.items[slot]).c_str());
   }
   arrStat stats;
   store.stats(&stats);
   std::fprintf(picture,
                "</p><figcaption>In colour, the samples held; outlined, slot nextSlot, where the "
-               "next sample goes. Their <code>stats</code>: min %s, max %s, mean %s, incCount %d, "
-               "decCount %d, incSeqCount %d, decSeqCount %d, diff %s, trend %s, incMaxDiff %s, "
-               "decMaxDiff %s.</figcaption></figure>",
-               shortest(stats.min).c_str(), shortest(stats.max).c_str(),
-               shortest(stats.mean).c_str(), stats.incCount, stats.decCount, stats.incSeqCount,
-               stats.decSeqCount, shortest(stats.diff).c_str(), shortest(stats.trend).c_str(),
-               shortest(stats.incMaxDiff).c_str(), shortest(stats.decMaxDiff).c_str());
+               "next sample goes. Their <code>stats</code>: min %s, max %s, mean "
+               "%s, incCount %d, decCount %d, incSeqCount %d, decSeqCount %d, diff %s, trend %s, "
+               "incMaxDiff %s, decMaxDiff %s.</figcaption></figure>",
+               exact(stats.min).c_str(), exact(stats.max).c_str(), exact(stats.mean).c_str(),
+               stats.incCount, stats.decCount, stats.incSeqCount, stats.decSeqCount,
+               exact(stats.diff).c_str(), exact(stats.trend).c_str(),
+               exact(stats.incMaxDiff).c_str(), exact(stats.decMaxDiff).c_str());
 }
 
 void scheduleOf(Lesson& lesson) {
+  const std::int64_t period =
+      lesson.integer("period", "1", "period in seconds, the program's SAMPLE_PERIOD is 1", 1, 3600);
   std::vector<std::int64_t> readings;
   for (const std::string& word :
        lesson.words("readings", "100 100 100 101 101 102 402 402 403 343 343 344",
                     "readings of the clock, in seconds, the first the start", 1, 32)) {
-    readings.push_back(lesson.integerOf("readings", word, 0, INT64_MAX / 2));
+    readings.push_back(lesson.integerOf("readings", word, INT64_MIN / 2, INT64_MAX / 2));
   }
   if (!lesson.experiment("Schedule the samples")) {
     return;
   }
-  SampleSchedule schedule(readings[0], SAMPLE_PERIOD);
+  SampleSchedule schedule(readings[0], period);
   std::fprintf(picture,
                "<figure class='picture schedule'><table><caption>A schedule started at %lld, "
-               "a period of %d s, fed the readings in turn</caption><thead><tr><th "
+               "a period of %lld s, fed the readings in turn</caption><thead><tr><th "
                "scope='col'>reading</th><th scope='col'>due from</th><th "
                "scope='col'>sample</th></tr></thead><tbody>",
-               static_cast<long long>(readings[0]), SAMPLE_PERIOD);
+               static_cast<long long>(readings[0]), static_cast<long long>(period));
   for (std::size_t i = 1; i < readings.size(); ++i) {
     const std::int64_t dueFrom = schedule.nextDue();
     const bool due = schedule.isDue(readings[i]);
