@@ -34,30 +34,32 @@ void USARTWrite(const std::uint8_t* data, std::size_t length) {
   std::putchar('\n');
 }
 
-// This main declares the argument count and vector, where the other programs declare none; it
-// reads neither, so arguments are ignored here as there: the frame is built in.
-int main(int /*argc*/, char* /*argv*/[]) {
-  const char payloadText[3] = {'a', 'b', 'c'};
-
-  // Try it in the page's experiment "Frame a command": any command and payload, and the frame's
-  // bytes by field. A payload shorter than 3 bytes is padded with zeros, as strncpy pads.
-
+void fillFrame(usartFrame* frame, std::int32_t command, const char* payloadText) {
   // The padding belongs to no field, and no store to a field promises to write it. `usartFrame
   // frame{};` would zero it by rule (a value-initialised record is zeroed, padding included), but
   // memset says so in plain bytes, whatever a compiler makes of the record: it writes all 12. Nor
   // does any rule promise that the stores below leave the padding alone, but g++ and clang do,
   // and the output tests check it wherever the program builds: offsets 10 and 11 print 00.
-  usartFrame frame;
-  std::memset(&frame, 0, sizeof frame);
-  frame.command = 67;  // 'C'
-  frame.separator = ' ';
+  std::memset(frame, 0, sizeof *frame);
+  frame->command = command;
+  frame->separator = ' ';
   // strncpy is the classic filler of a fixed-width character field: it stops at a zero byte or
-  // after 3 characters, whichever comes first, and pads with zeros when the text is shorter.
-  // payloadText holds no zero, so exactly 'a', 'b', 'c' are copied and no terminator is written
-  // (memcpy would copy the same three bytes here, but would not pad a shorter text).
-  std::strncpy(frame.payload, payloadText, sizeof frame.payload);
-  frame.cr = '\r';
-  frame.lf = '\n';
+  // after 3 characters, whichever comes first, and pads with zeros when the text is shorter. The
+  // program's payloadText holds no zero, so exactly 'a', 'b', 'c' are copied and no terminator
+  // is written (memcpy would copy the same three bytes, but would not pad a shorter text).
+  std::strncpy(frame->payload, payloadText, sizeof frame->payload);
+  frame->cr = '\r';
+  frame->lf = '\n';
+}
+
+// This main declares the argument count and vector, where the other programs declare none; it
+// reads neither, so arguments are ignored here as there: the frame is built in.
+int main(int /*argc*/, char* /*argv*/[]) {
+  const char payloadText[3] = {'a', 'b', 'c'};
+  // Try it in the page's experiment "Frame a command": type any command and payload, and see the
+  // frame's bytes by field. A payload shorter than 3 bytes is padded with zeros, as strncpy pads.
+  usartFrame frame;
+  fillFrame(&frame, 67, payloadText);  // 67 is 'C'
 
   // Any object may be read byte by byte through unsigned char, which std::uint8_t is (checked
   // below): the aliasing rules let char, unsigned char and std::byte access any object.

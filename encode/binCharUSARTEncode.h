@@ -44,6 +44,11 @@ static_assert(offsetof(usartFrame, payload) == 5, "payload must lie at offset 5"
 static_assert(offsetof(usartFrame, cr) == 8, "cr must lie at offset 8");
 static_assert(offsetof(usartFrame, lf) == 9, "lf must lie at offset 9");
 
+// Fills `*frame`: every byte zeroed first, padding included, then `command`, a blank, the payload
+// (strncpy's 3 characters of `payloadText`, padded with zeros after a zero that ends it sooner), a
+// carriage return and a line feed.
+void fillFrame(usartFrame* frame, std::int32_t command, const char* payloadText);
+
 // Prints the binary digits of `value`, most significant first and without leading zeros: one
 // to eight digits, so 0 prints as "0".
 void print_binary(std::uint8_t value);

@@ -85,16 +85,16 @@ def prose(lines):
 
 
 def segments(path):
-    """The unit at `path` as segments: each run of whole-line comments, rendered, beside the code
-    lines (numbered as in the file) up to the next such run, or up to a declaration after a blank
-    line, so that no comment runs on into the next function. A comment that a blank line parts
-    from the code after it stands alone."""
+    """The unit at `path` as segments, each a run of whole-line comments, rendered, and the code
+    lines (numbered as in the file) up to the next run or the next declaration after a blank line."""
     text = path.read_text()
     lexer = pygments.lexers.CppLexer(stripnl=False, ensurenl=False)
     # The formatter closes every span at the end of its line, so the lines can be cut apart.
     code = pygments.highlight(text, lexer, pygments.formatters.HtmlFormatter(nowrap=True))
+
     def segment(comment):
-        return {"prose": prose(comment) if comment else "", "comment": "\n".join(comment),
+        return {"prose": prose(comment) if comment else "",  # and its words, for a Try it to name
+                "comment": " ".join(" ".join(comment).replace("//", " ").split()),
                 "code": [], "experiments": []}
     result, comment, previous = [], [], ""
     for number, (line, lit) in enumerate(zip(text.split("\n"), code.split("\n"), strict=True), 1):
@@ -175,7 +175,7 @@ def main():
             index = index.replace(f"<td><code>{text}</code></td>",
                                   f'<td><a href="{target}"><code>{text}</code></a></td>')
     (out / "index.html").write_text(env.get_template("index.html.j2").render(
-        readme=index, first=order[0][0]))
+        readme=index))
 
     for number, (name, idea, opened) in enumerate(order):
         program = found[name]

@@ -48,8 +48,7 @@ std::string Lesson::text(const char* name, const char* byDefault, const char* la
     }
   }
   if (asking() && value.size() > maxBytes) {
-    refuse(name,
-           "at most " + std::to_string(maxBytes) + " bytes, not " + std::to_string(value.size()));
+    refuse(name, std::to_string(value.size()) + " bytes, more than " + std::to_string(maxBytes));
   }
   return value;
 }

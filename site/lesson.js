@@ -18,8 +18,8 @@ class Exit {
 
 let clockOffset = 0; // milliseconds that the learner has stepped the sampler's clock by
 
-// An instance of a module given the WASI calls it imports, for a run with the arguments `args`;
-// each write to standard output or error goes to `written(fd, bytes)`. `wrap` may change calls.
+// An instance of a module with the WASI calls it imports, for a run with the arguments `args`,
+// each write to standard output or error going to `written(fd, bytes)`; `wrap` may change calls.
 async function instantiate(module, args, written, wrap = (calls) => calls) {
   let memory;
   const view = () => new DataView(memory.buffer);
@@ -65,9 +65,8 @@ async function instantiate(module, args, written, wrap = (calls) => calls) {
   return instance;
 }
 
-// Runs an instance to its end, suspending it where an import does (JavaScript Promise
-// Integration): how it ended, as an Exit. A main that returns 0 makes no proc_exit call; a trap
-// ends it with its message.
+// Runs an instance to its end, suspending it where an import does (JavaScript Promise Integration):
+// how it ended, as an Exit (a main that returns 0 makes no proc_exit call; a trap gives its message).
 async function ending(instance, suspending) {
   try {
     await (suspending ? WebAssembly.promising(instance.exports._start) : instance.exports._start)();

@@ -24,12 +24,11 @@ void experiments(Lesson& lesson) {
   std::putchar('\n');
 
   std::fputs(
-      "<figure class='picture readings'><table><caption>Each byte read through each "
-      "character type, widened to <code>int</code> and printed with <code>%x</code> as "
-      "<code>printString</code> prints it</caption><thead><tr><th scope='col'>byte</th>"
-      "<th scope='col'><code>signed char</code>, as <code>printString</code> reads it"
-      "</th><th scope='col'><code>unsigned char</code></th><th scope='col'>plain "
-      "<code>char</code></th></tr></thead><tbody>",
+      "<figure class='picture readings'><table><caption>Each byte read through each character "
+      "type, widened to <code>int</code>, and printed with <code>%x</code></caption><thead><tr>"
+      "<th scope='col'>byte</th><th scope='col'><code>signed char</code>, as <code>printString"
+      "</code> reads it</th><th scope='col'><code>unsigned char</code></th><th scope='col'>"
+      "plain <code>char</code></th></tr></thead><tbody>",
       picture);
   for (const char byte : buffer) {
     const int asSigned = static_cast<signed char>(byte);

@@ -27,12 +27,11 @@ void experiments(Lesson& lesson) {
   printSeriesReport(arr, 18, result);
 
   std::fputs(
-      "<figure class='picture series'><table><caption>The samples as written and as "
-      "stored, and the running sum of the mean</caption><thead><tr><th scope='col'>#"
-      "</th><th scope='col'>written</th><th scope='col'>stored, the nearest float"
-      "</th><th scope='col'>floats apart</th><th scope='col'>sum so far, a float</th>"
-      "<th scope='col'>floats apart</th><th scope='col'>rounded by</th></tr></thead>"
-      "<tbody>",
+      "<figure class='picture series'><table><caption>The samples as written and as stored, and "
+      "the running sum of the mean</caption><thead><tr><th scope='col'>#</th><th scope='col'>"
+      "written</th><th scope='col'>stored, the nearest float</th><th scope='col'>floats apart"
+      "</th><th scope='col'>sum so far, a float</th><th scope='col'>floats apart</th><th "
+      "scope='col'>rounded by</th></tr></thead><tbody>",
       picture);
   // How far apart the floats are at a value's size: a power of two.
   const auto apart = [](float value) {

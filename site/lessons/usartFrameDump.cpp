@@ -3,7 +3,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <string>
 
 #include "binCharUSARTEncode.h"
@@ -17,12 +16,7 @@ void experiments(Lesson& lesson) {
     return;
   }
   usartFrame frame;
-  std::memset(&frame, 0, sizeof frame);
-  frame.command = command;
-  frame.separator = ' ';
-  std::strncpy(frame.payload, payloadText.c_str(), sizeof frame.payload);
-  frame.cr = '\r';
-  frame.lf = '\n';
+  fillFrame(&frame, command, payloadText.c_str());
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(&frame);
   USARTWrite(bytes, sizeof frame);
   USARTWrite(bytes, sizeof frame);
