@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -35,22 +34,18 @@ extern "C" void* __wrap_malloc(std::size_t size) {
 
 namespace {
 
-// A record whose image holds the bytes 0, 1, ..., 47, padding included.
-TEST(DumpRecordCopyTest, PrintsWholeImagePaddingIncluded) {
-  unsigned char image[sizeof(mixedRecord)];
-  std::string expected = "Copied byte array is:\n";
-  for (std::size_t i = 0; i < sizeof image; ++i) {
-    image[i] = static_cast<unsigned char>(i);
-    char cell[8];
-    std::snprintf(cell, sizeof cell, "0x%02zx\t", i);
-    expected += cell;
-  }
-  expected += "\n";
+// The program's own record, whose padding is zero, is pinned byte for byte by its output test
+// (recordBytesDump.golden). Here every byte is 0xab, the padding at 12-15 and 44-47 too: the copy
+// is the record's whole image, not its fields alone.
+TEST(DumpRecordCopyTest, PrintsPaddingAsItLies) {
   mixedRecord record;
-  std::memcpy(&record, image, sizeof record);
-
+  std::memset(&record, 0xab, sizeof record);
+  std::string expected = "Copied byte array is:\n";
+  for (std::size_t i = 0; i < sizeof record; ++i) {
+    expected += "0xab\t";
+  }
   int status = -1;
-  EXPECT_EQ(captureOutput(stdout, [&] { status = dumpRecordCopy(record); }), expected);
+  EXPECT_EQ(captureOutput(stdout, [&] { status = dumpRecordCopy(record); }), expected + "\n");
   EXPECT_EQ(status, EXIT_SUCCESS);
 }
 

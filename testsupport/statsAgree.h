@@ -1,12 +1,17 @@
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "ArrayStats.h"
 #include "arrStats.h"
-#include "statsTies.h"
+
+// The bit pattern of `value`: unlike ==, it tells -0.0 from 0.0 and finds a NaN equal to itself.
+inline std::uint32_t floatBits(float value) {
+  return std::bit_cast<std::uint32_t>(value);
+}
 
 // Pushes `series` through a store of the series' length after `earlier` samples 0, 1, 2, ...
 // (so that, with earlier > 0, its ring has wrapped), and compares the store's statistics with
