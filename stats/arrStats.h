@@ -35,10 +35,9 @@ float computeMin(const float* values, std::uint8_t count);
 float computeMax(const float* values, std::uint8_t count);
 
 // Returns the mean of the first `count` samples, added in index order with every sum rounded to
-// single precision (32-bit x86 may keep it wider, which this program's mean does not show: see
-// seriesReport(1)). An empty series yields NaN: the language leaves 0.0 / 0.0 undefined, and
-// IEEE-754 arithmetic, which g++ and clang follow for float, makes it a NaN (whose sign the
-// processor picks: printf shows -nan on x86).
+// single precision (arrStats.cpp shows what that does). An empty series yields NaN: the language
+// leaves 0.0 / 0.0 undefined, and IEEE-754 arithmetic, which g++ and clang follow for float, makes
+// it a NaN (whose sign the processor picks: printf shows -nan on x86).
 float computeAvg(const float* values, std::uint8_t count);
 
 // Fills *out with the statistics of the first `count` samples; every field covers the whole
