@@ -3,8 +3,7 @@ need(GCOVR COVERAGE gcovr)
 
 # The target `coverage` reports, after the tests of a --coverage build have run, which lines and
 # branches of the programs' own code (output/, stats/ and encode/, tests left out) they reached,
-# and fails unless they reached every line. A line that no test can reach is marked in the code
-# with GCOVR_EXCL_LINE and the reason. Branches that only the compiler made (the throws of the
+# and fails unless they reached every line. Branches that only the compiler made (the throws of the
 # library calls, the unreachable ones) are not counted. The counters that it read are deleted,
 # so a later run counts afresh.
 add_custom_target(coverage

@@ -35,11 +35,11 @@ void USARTWrite(const std::uint8_t* data, std::size_t length) {
 }
 
 void fillFrame(usartFrame* frame, std::int32_t command, const char* payloadText) {
-  // The padding belongs to no field, and no store to a field promises to write it. `usartFrame
-  // frame{};` would zero it by rule (a value-initialised record is zeroed, padding included), but
-  // memset says so in plain bytes, whatever a compiler makes of the record: it writes all 12. Nor
-  // does any rule promise that the stores below leave the padding alone, but g++ and clang do,
-  // and the output tests check it wherever the program builds: offsets 10 and 11 print 00.
+  // The padding belongs to no field, and no store to a field promises to write it; nor does
+  // `usartFrame frame{};`, which gives each field its zero but leaves the padding unspecified
+  // (`usartFrame()` would zero it too). memset writes all 12 bytes. No rule promises either that
+  // the stores below leave the padding alone, but g++ and clang do, and the output tests check it
+  // wherever the program builds: offsets 10 and 11 print 00.
   std::memset(frame, 0, sizeof *frame);
   frame->command = command;
   frame->separator = ' ';

@@ -31,8 +31,8 @@ int dumpRecordCopy(const mixedRecord& record) {
 }
 
 int main() {
-  // memset writes all 48 bytes, the padding too, for the reason that usartFrameDump's main gives
-  // (binCharUSARTEncode.cpp): offsets 12-15 and 44-47 print 00.
+  // memset writes all 48 bytes, the padding too, for the reason that usartFrameDump's fillFrame
+  // gives (binCharUSARTEncode.cpp): offsets 12-15 and 44-47 print 00.
   mixedRecord record;
   std::memset(&record, 0, sizeof record);
 

@@ -24,7 +24,7 @@
 //                                in an array of records every longValue stays aligned
 //
 // The padding belongs to no field, so main zeroes every byte of the record first, as
-// usartFrameDump's main does and for the reason given there (binCharUSARTEncode.cpp).
+// usartFrameDump's fillFrame does and for the reason given there (binCharUSARTEncode.cpp).
 struct mixedRecord {
   std::int32_t intValue;
   float floatValue1;

@@ -14,12 +14,13 @@ set(CPACK_PACKAGE_CONTACT "numbytes maintainers <maintainers@users.noreply.c-see
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_PACKAGE_DESCRIPTION [[
 Small, stand-alone programs, each showing one way of handling numbers and
-bytes: level and step statistics over single-precision samples, decimal
-tokens checked as 8-bit values, the bytes of a serial frame, a record of
-mixed field types and a counted string, printed in hex, and a value whose
-bit reversal is checked as it compiles. Read the source
-to learn, and the output to check your understanding. Each program has a
-manual page, and the lessons read as pages in /usr/share/doc/numbytes/html.]])
+bytes: level and step statistics over single-precision samples, a store of
+samples taken once a second, decimal tokens checked as 8-bit values, the
+bytes of a serial frame, a record of mixed field types and a counted
+string, printed in hex, and a value whose bit reversal is checked as it
+compiles. Read the source to learn, and the output to check your
+understanding. Each program has a manual page; where the package holds
+every program, the lessons read as pages in /usr/share/doc/numbytes/html.]])
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -21,7 +21,8 @@ float* newStorage(int slots) {
 }
 
 // What a step adds to the trend, indexed by whether it rises (a bool indexes as 0 or 1): +1.0
-// for a rise, -1.0 for any other step.
+// for a rise, -1.0 for any other step. Like the scan's other updates, it takes no branch on the
+// step's direction.
 constexpr float TREND_VOTE[] = {-1.0f, 1.0f};
 
 }  // namespace
