@@ -22,8 +22,8 @@ constexpr bool reversesBack() {
   return true;
 }
 
-// 43 reversed is 212, as bit_reverse.h works it out. Try it: put 213 in the first check, and the
-// build stops with its message.
+// 43 reversed is 212, as bit_reverse.h works it out. Try it with your compiler: put 213 in the
+// first check, and the build stops with its message.
 static_assert(reverseLow8(43) == 212, "00101011 reversed is 11010100, 212");
 static_assert(reverseLow8(256 + 43) == 212, "bits above the low 8 are left out");
 static_assert(reversesBack(), "reversing the low 8 bits twice gives them back");

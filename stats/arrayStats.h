@@ -14,7 +14,7 @@ constexpr std::int32_t SAMPLE_PERIOD = 1;
 
 // Decides from successive readings of a whole-second clock when a sample is due, keeping the
 // samples on a grid of whole periods that starts at the first reading, and again at a reading
-// that steps back.
+// before the due mark (the clock was stepped back).
 class SampleSchedule {
  public:
   // Starts the grid at the clock reading `start`; the first sample is due `periodSeconds` (> 0)
