@@ -37,8 +37,37 @@ bool Lesson::asking() const {
 
 std::string Lesson::text(const char* name, const char* byDefault, const char* label,
                          std::size_t maxBytes) {
+  return declare(name, byDefault, label + (", up to " + std::to_string(maxBytes) + " bytes"),
+                 maxBytes);
+}
+
+std::vector<std::string> Lesson::words(const char* name, const char* byDefault, const char* label,
+                                       std::size_t minCount, std::size_t maxCount) {
+  const std::string counts =
+      (minCount == maxCount ? "" : std::to_string(minCount) + " to ") + std::to_string(maxCount);
+  const std::string typed = declare(name, byDefault, label + (", " + counts + " values"), 1000);
+  std::vector<std::string> found;
+  for (std::size_t at = typed.find_first_not_of(' '), end = 0; at != std::string::npos;
+       at = typed.find_first_not_of(' ', end)) {
+    end = std::min(typed.find(' ', at), typed.size());
+    found.push_back(typed.substr(at, end - at));
+  }
+  if (asking() && (found.size() < minCount || found.size() > maxCount)) {
+    refuse(name, counts + " values, not " + std::to_string(found.size()));
+  }
+  return found;
+}
+
+std::int64_t Lesson::integer(const char* name, const char* byDefault, const char* label,
+                             std::int64_t min, std::int64_t max) {
+  const std::string range = ", from " + std::to_string(min) + " to " + std::to_string(max);
+  return integerOf(name, declare(name, byDefault, label + range, 40), min, max);
+}
+
+std::string Lesson::declare(const char* name, const char* byDefault, const std::string& label,
+                            std::size_t maxBytes) {
   if (describing) {
-    std::printf("input\t%s\t%s\t%s\n", name, byDefault, label);
+    std::printf("input\t%s\t%s\t%s\n", name, byDefault, label.c_str());
   }
   std::string value = byDefault;
   const std::string key = std::string(name) + "=";
@@ -53,37 +82,25 @@ std::string Lesson::text(const char* name, const char* byDefault, const char* la
   return value;
 }
 
-std::vector<std::string> Lesson::words(const char* name, const char* byDefault, const char* label,
-                                       std::size_t minCount, std::size_t maxCount) {
-  const std::string typed = text(name, byDefault, label, 1000);
-  std::vector<std::string> found;
-  for (std::size_t at = typed.find_first_not_of(' '), end = 0; at != std::string::npos;
-       at = typed.find_first_not_of(' ', end)) {
-    end = std::min(typed.find(' ', at), typed.size());
-    found.push_back(typed.substr(at, end - at));
-  }
-  if (asking() && (found.size() < minCount || found.size() > maxCount)) {
-    refuse(name, (minCount == maxCount ? "" : std::to_string(minCount) + " to ") +
-                     std::to_string(maxCount) + " values, not " + std::to_string(found.size()));
-  }
-  return found;
+// A typed number without the blanks around it, which are no part of it.
+static std::string trimmed(const std::string& typed) {
+  const std::size_t first = std::min(typed.find_first_not_of(' '), typed.size());
+  return typed.substr(first, typed.find_last_not_of(' ') + 1 - first);
 }
 
-std::int64_t Lesson::integer(const char* name, const char* byDefault, const char* label,
-                             std::int64_t min, std::int64_t max) {
-  return integerOf(name, text(name, byDefault, label, 40), min, max);
-}
-
-std::int64_t Lesson::integerOf(const char* name, const std::string& word, std::int64_t min,
+std::int64_t Lesson::integerOf(const char* name, const std::string& typed, std::int64_t min,
                                std::int64_t max, int base) {
+  const std::string word = trimmed(typed);
+  const std::size_t digits = word.find_first_not_of("+-");
+  // A decimal number may be written in hex too, as C++ writes it: 0x2b is 43.
+  const bool hex = base == 16 || word.compare(std::min(digits, word.size()), 2, "0x") == 0;
   char* end = nullptr;
   errno = 0;
-  const long long value = std::strtoll(word.c_str(), &end, base);
+  const long long value = std::strtoll(word.c_str(), &end, hex ? 16 : 10);
   if (!asking()) {
     return 0;
   }
   // One sign at most, and then no white space, which strtoll would skip.
-  const std::size_t digits = word.find_first_not_of("+-");
   if (digits > 1 || digits >= word.size() ||
       std::isspace(static_cast<unsigned char>(word[digits])) != 0 || *end != '\0') {
     refuse(name, "'" + word + (base == 16 ? "' is not a hex number" : "' is not a number"));
@@ -96,7 +113,8 @@ std::int64_t Lesson::integerOf(const char* name, const std::string& word, std::i
   return value;
 }
 
-float Lesson::realOf(const char* name, const std::string& word) {
+float Lesson::realOf(const char* name, const std::string& typed) {
+  const std::string word = trimmed(typed);
   char* end = nullptr;
   errno = 0;
   float value = std::strtof(word.c_str(), &end);
@@ -109,8 +127,10 @@ float Lesson::realOf(const char* name, const std::string& word) {
   }
   if (word.empty() || std::isspace(static_cast<unsigned char>(word[0])) != 0 || *end != '\0') {
     refuse(name, "'" + word + "' is not a number");
-  } else if (errno == ERANGE && std::isinf(value)) {
-    refuse(name, "'" + word + "' is beyond the range of float");
+  } else if (errno == ERANGE && (std::isinf(value) || value == 0.0f)) {
+    refuse(name, "'" + word +
+                     (value == 0.0f ? "' is too near 0 for a float: it rounds to 0"
+                                    : "' is beyond the range of float"));
   }
   return value;
 }

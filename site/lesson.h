@@ -23,9 +23,9 @@ class Lesson {
  public:
   Lesson(int argc, char* argv[]);
 
-  // Declare an input of the next experiment and return its text, refused when longer than
-  // `maxBytes`; its words (split at blanks), refused unless `minCount` to `maxCount`; or its whole
-  // number from `min` to `max`.
+  // Declare an input of the next experiment, its label followed by its limits, and return its
+  // text, refused when longer than `maxBytes`; its words (split at blanks), refused unless
+  // `minCount` to `maxCount`; or its whole number from `min` to `max`.
   std::string text(const char* name, const char* byDefault, const char* label,
                    std::size_t maxBytes);
   std::vector<std::string> words(const char* name, const char* byDefault, const char* label,
@@ -33,11 +33,12 @@ class Lesson {
   std::int64_t integer(const char* name, const char* byDefault, const char* label, std::int64_t min,
                        std::int64_t max);
 
-  // A word of the input `name` read as a whole number in `base` from `min` to `max`, or as a
-  // float literal is read (to the nearest float, and refused beyond the floats' range).
-  std::int64_t integerOf(const char* name, const std::string& word, std::int64_t min,
+  // A word of the input `name`, blanks around it ignored, read as a whole number in `base` (in
+  // base 10, 0x may start a hex one) from `min` to `max`, or as a float literal is read: to the
+  // nearest float, refused where that is an infinity or 0 from a number that is not.
+  std::int64_t integerOf(const char* name, const std::string& typed, std::int64_t min,
                          std::int64_t max, int base = 10);
-  float realOf(const char* name, const std::string& word);
+  float realOf(const char* name, const std::string& typed);
 
   // Ends the next experiment's inputs. In describe mode it prints "experiment\t<title>" after
   // them; otherwise it returns whether to run the experiment: it was asked for, and no input was
@@ -49,6 +50,8 @@ class Lesson {
 
  private:
   [[nodiscard]] bool asking() const;
+  std::string declare(const char* name, const char* byDefault, const std::string& label,
+                      std::size_t maxBytes);
   void refuse(const char* name, const std::string& why);
 
   bool describing = false;
@@ -76,10 +79,7 @@ struct Field {
   std::size_t offset;
   std::size_t size;
 };
-#define FIELD(Record, member)                                 \
-  Field {                                                     \
-#member, offsetof(Record, member), sizeof(Record::member) \
-  }
+#define FIELD(Record, member) (Field{#member, offsetof(Record, member), sizeof(Record::member)})
 
 // Draws a record's bytes, `align` to a row, each in its field's colour or marked as padding,
 // with a key that names each field and each run of padding.

@@ -9,8 +9,7 @@
 #include "lesson.h"
 
 void experiments(Lesson& lesson) {
-  const std::string typed =
-      lesson.text("line", "32 128 255 256 00", "line, its text", LINE_SIZE - 1);
+  const std::string typed = lesson.text("line", "32 128 255 256 00", "line", LINE_SIZE - 1);
   if (!lesson.experiment("Scan a line")) {
     return;
   }

@@ -17,7 +17,7 @@ void experiments(Lesson& lesson) {
       lesson.realOf("floatValue2", lesson.text("floatValue2", "-11.6", "floatValue2, a float", 40));
   const std::int64_t longValue =
       lesson.integer("longValue", "604421198", "longValue, a 64-bit integer", INT64_MIN, INT64_MAX);
-  const std::string text = lesson.text("text", "N NE E SE S", "text, up to 20 bytes", 20);
+  const std::string text = lesson.text("text", "N NE E SE S", "text", 20);
   if (!lesson.experiment("Lay out a record")) {
     return;
   }

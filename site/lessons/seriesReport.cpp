@@ -14,7 +14,9 @@ void experiments(Lesson& lesson) {
       "arr",
       "101385.71 101390.1 101388.3 101387.21 101388.4 101392.8 101394.8 101389.6 101391.71 "
       "101389 101389.1 101341.4 101344.3 101350.71 101348.71 101357.8 101370.3 101374.21",
-      "arr, the 18 samples", 18, 18);
+      "arr, the samples (for a shorter series, repeat its last sample: a flat step changes no "
+      "count or run)",
+      18, 18);
   float arr[18] = {};
   for (std::size_t i = 0; i < written.size() && i < 18; ++i) {
     arr[i] = lesson.realOf("arr", written[i]);

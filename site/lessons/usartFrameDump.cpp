@@ -11,7 +11,7 @@
 void experiments(Lesson& lesson) {
   const auto command = static_cast<std::int32_t>(
       lesson.integer("command", "67", "command, a 32-bit integer", INT32_MIN, INT32_MAX));
-  const std::string payloadText = lesson.text("payload", "abc", "payload, up to 3 bytes", 3);
+  const std::string payloadText = lesson.text("payload", "abc", "payload", 3);
   if (!lesson.experiment("Frame a command")) {
     return;
   }
