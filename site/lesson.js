@@ -145,11 +145,11 @@ stop();
 form.addEventListener("submit", async (event) => {
   event.preventDefault();
   if (running) return stop();
-  const run = (running = {}), printed = [];
+  const run = (running = {}), printed = [], began = performance.now();
   [pre.textContent, status.textContent] = ["", endless ? "running" : ""];
   if (endless) [start.textContent, clockOffset] = [`Stop ${form.dataset.program}`, 0];
   for (const step of steps) step.disabled = false;
-  const written = (fd, bytes) => fd === 1 && show(pre, printed.push(...bytes) && printed);
+  const written = (fd, bytes) => fd === 1 && running === run && show(pre, printed.push(...bytes) && printed);
   const instance = await instantiate("program", [form.dataset.program], written, (calls) => {
     const read = calls.clock_time_get;
     calls.clock_time_get = endless ? new WebAssembly.Suspending(async (...args) => {
@@ -159,8 +159,10 @@ form.addEventListener("submit", async (event) => {
     }) : read;
     return calls;
   });
-  status.textContent = (await ending(instance, endless)).status;
-  if (running === run) stop();
+  const ended = (await ending(instance, endless)).status;
+  if (running !== run && running) return; // a run stopped, and another started since
+  status.textContent = `${ended}, after ${Math.round(performance.now() - began)} ms`;
+  stop();
 });
 if (endless && typeof WebAssembly.Suspending !== "function") {
   status.textContent = "This browser cannot run the sampler here: it lacks WebAssembly's " +

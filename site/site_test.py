@@ -26,7 +26,7 @@ import generate
 ARGUMENTS = sys.argv[1:] + ["--"]
 PATHS = generate.options(ARGUMENTS[:ARGUMENTS.index("--")])
 PROGRAMS = generate.programs(PATHS.build)
-PAGES = ["index", *sorted(PROGRAMS)]
+PAGES = ["index", "contributing", *sorted(PROGRAMS)]
 
 # An output's bytes as a page shows them: each escaped byte read back from its data-byte, a tab
 # and a trailing blank from under their marks.
@@ -107,13 +107,13 @@ RANDOM = {
     "samples": lambda r: " ".join(real(r) for _ in range(r.randint(0, 40))),
 }
 EDGES = {
-    "value": ["0", "255", "256", "-1", "2147483647", "-2147483648", "2147483648", "4x", " 1", ""],
+    "value": ["0", "255", "256", "-1", "2147483647", "-2147483648", "2147483648", "4x", " 1 ", "-0x2b", ""],
     "line": ["", "   ", "1\t2 5\t 3", "300a -1a 256 -1", "9223372036854775808 -9223372036854775809",
              "1 " * 149 + "1", "1 " * 150, "<b>&amp; é"],
     "bytes": ["", "80 ff 7f 00", "0 1 2 3 4 5 6 7 8 9 a b c d e f", "100", "g", "-1",
               "0 1 2 3 4 5 6 7 8 9 a b c d e f 10"],
     "command": ["0", "-1", "2147483648"], "payload": ["", "a", "<&", "é", "abcd"],
-    "floatValue1": ["0", "-0", "1e-45", "1e-40", "3.4028235e38", "1e39", "inf", "-nan", "0x1p-3", "3.142f"],
+    "floatValue1": ["0", "-0", "1e-45", "1e-40", "3.4028235e38", "1e39", "inf", "-nan", "0x1p-3", "3.142f", "1e-50", " 3 "],
     "longValue": ["9223372036854775807", "-9223372036854775808", "9223372036854775808"],
     "text": ["", "12345678901234567890", "123456789012345678901"],
     "arr": ["16777216" + " 1" * 17, "1 2", "nan" + " 1" * 17, "3e38 " * 18],
@@ -170,16 +170,12 @@ def open_page(page, width=1280, dark=False, base=None):
     BROWSER.get((base or BASE) + page + ".html")
 
 
-def expected(program):
-    return (PATHS.source / program.expected).read_bytes() if program.expected else b""
-
-
 class Pages(unittest.TestCase):
     def run_program(self):
         """Runs the page's program to its end in the page: its output's bytes and element."""
         find("form.run button")[0].click()
         WebDriverWait(BROWSER, 10).until(lambda _: find("form.run .status")[0].text)
-        self.assertEqual(find("form.run .status")[0].text, "exit status 0")
+        self.assertRegex(find("form.run .status")[0].text, r"^exit status 0, after \d+ ms$")
         return script(READ, find("form.run pre")[0]).encode("latin-1"), find("form.run pre")[0]
 
     def test_pages_opened_as_files_show_and_run_the_programs_bytes_and_redraw(self):
@@ -190,7 +186,7 @@ class Pages(unittest.TestCase):
                 output = find("form.run pre")[0]
                 marked = output.get_attribute("innerHTML")
                 shown = script(READ, output).encode("latin-1")
-                self.assertEqual(shown, expected(program))
+                self.assertEqual(shown, program.output(PATHS.source))
                 hidden = {"tab": shown.count(b"\t"), "escaped": sum(byte not in b"\t\n" and not 32 <= byte < 127 for byte in shown),
                           "blank": sum(len(line) - len(line.rstrip(b" ")) for line in shown.split(b"\n"))}
                 legend = {e.get_attribute("data-kind") for e in find("#output .legend dt")}
@@ -202,7 +198,7 @@ class Pages(unittest.TestCase):
                 self.assertEqual([marked.count(f'class="{kind}"') for kind in hidden], list(hidden.values()))
                 if program.expected:  # run in the page, compiled for wasm32, and marked alike
                     shown, output = self.run_program()
-                    self.assertEqual((shown, output.get_attribute("innerHTML")), (expected(program), marked))
+                    self.assertEqual((shown, output.get_attribute("innerHTML")), (program.output(PATHS.source), marked))
                 for form in find("form.experiment"):  # redrawn as it was drawn at build time
                     shown = answer(TYPE, form, {}, find(".drawn", form)[0].get_attribute("innerHTML"), READ)
                     self.assertEqual(shown["picture"], shown["native"])
@@ -216,7 +212,7 @@ class Pages(unittest.TestCase):
         back = answer(CLICK, "button[name=back]", 500)
         time.sleep(2)
         answer(CLICK, "form.run button:not([name])", 0)
-        self.assertEqual(find("form.run .status")[0].text, "stopped")
+        self.assertRegex(find("form.run .status")[0].text, r"^stopped, after \d+ ms$")
         seen = script("return window.seen")
         self.assertEqual(seen[0][1], "arrayStats begin...")
         times = [int(re.fullmatch(r"Exec\.\.\.(\d+)", line).group(1)) for _, line in seen[1:]]
@@ -230,11 +226,15 @@ class Pages(unittest.TestCase):
         self.assertEqual(times[after], int(back) + 300 - 60 + 1)
         time.sleep(1.2)
         self.assertEqual(len(script("return window.seen")), len(seen), "it ran on after it was stopped")
+        script("for (let i = 0; i < 3; i++) document.querySelector('form.run button:not([name])').click()")
+        time.sleep(0.5)  # started, stopped and started again: the stopped run's end changes nothing
+        self.assertEqual(find("form.run .status")[0].text, "running")
+        find("form.run button")[0].click()
 
     def test_experiments_answer_as_the_native_lessons(self):
         chance, took = random.Random(29), []
         for name, program in PROGRAMS.items():
-            open_page(name)
+            open_page(name, 375)  # and every answer fits a phone's width
             for form in find("form.experiment"):
                 number = form.get_attribute("data-experiment")
                 inputs = {i.get_attribute("name"): i.get_attribute("value") for i in find("input", form)}
@@ -245,20 +245,19 @@ class Pages(unittest.TestCase):
                         status, output, drawn = program.ask(number, *(f"{k}={v}" for k, v in values.items()))
                         shown = answer(TYPE, form, values, drawn, READ)
                         took.append(shown["took"])
+                        self.assertLessEqual(script("return document.documentElement.scrollWidth"), 375)
                         if status == 2:
                             self.assertEqual(shown["messages"], dict(line.split("\t", 1) for line in drawn.splitlines()))
                         else:
                             self.assertEqual((shown["output"].encode("latin-1"), shown["picture"],
                                               shown["messages"]), (output, shown["native"], {}))
                         if values == inputs and program.expected:  # the defaults are the program's
-                            self.assertEqual(output, expected(program))
+                            self.assertEqual(output, program.output(PATHS.source))
         took.sort()
         print(f"{len(took)} answers, from input to answer: median {took[len(took) // 2]:.1f} ms, "
               f"at most {took[-1]:.1f} ms", file=sys.stderr)
 
     def test_pages_are_small_link_within_and_load_offline_phone_wide_and_dark(self):
-        shots = PATHS.build / "screenshots"
-        shots.mkdir(exist_ok=True)
         colours = 'return [...document.querySelectorAll("html, .picture, .picture *")].map((e) => ' \
                   '["color", "backgroundColor", "fill"].map((p) => getComputedStyle(e)[p]).join())'
         for page in PAGES:
@@ -285,10 +284,6 @@ class Pages(unittest.TestCase):
                     self.assertLessEqual(script("return document.documentElement.scrollWidth"), width)
                     self.assertEqual(script(SMALL), [])
                 seen.append(script(colours))
-                BROWSER.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-                    "width": width, "height": script("return document.documentElement.scrollHeight"),
-                    "deviceScaleFactor": 1, "mobile": width < 600})
-                BROWSER.save_screenshot(str(shots / f"{page}-{width}-{'dark' if dark else 'light'}.png"))
             with self.subTest(page=page):
                 for light, dark in zip(seen[2], seen[3], strict=True):
                     self.assertNotEqual(light, dark)
