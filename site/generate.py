@@ -48,6 +48,10 @@ class Program:
         self.modules = {"program": build / "site/wasm/modules" / f"{self.name}.wasm",
                         "lesson": build / "site/wasm/modules" / f"{self.name}Lesson.wasm"}
 
+    def output(self, source):
+        """The program's output as its .expected file under `source` holds it; empty without one."""
+        return (source / self.expected).read_bytes() if self.expected else b""
+
     def ask(self, *arguments):
         """The native lesson's exit status, standard output and standard error."""
         done = subprocess.run([self.lesson, *map(str, arguments)], capture_output=True, check=False)
@@ -169,13 +173,19 @@ def main():
     shutil.rmtree(out, ignore_errors=True)  # no page of an earlier build stays behind
     out.mkdir(parents=True)
 
-    index = markdown.markdown(readme, extensions=["tables", "fenced_code"])
+    index, contributing = (markdown.markdown((source / name).read_text(), extensions=["tables", "fenced_code"])
+                           for name in ("README.md", "CONTRIBUTING.md"))
     for name, _, opened in order:
         for text, target in ((name, f"{name}.html"), (opened, f"{name}.html#{opened}")):
             index = index.replace(f"<td><code>{text}</code></td>",
                                   f'<td><a href="{target}"><code>{text}</code></a></td>')
-    (out / "index.html").write_text(env.get_template("index.html.j2").render(
-        readme=index))
+    # The two documents that the README names, on the site too: the guide and the licence.
+    index += f'<h2 id="LICENSE">LICENSE</h2><pre>{html.escape((source / "LICENSE").read_text())}</pre>'
+    for name, target in (("CONTRIBUTING.md", "contributing.html"), ("LICENSE", "#LICENSE")):
+        index = index.replace(f"<code>{name}</code>", f'<a href="{target}"><code>{name}</code></a>')
+    for page, title, text in (("index", "lessons", index), ("contributing", "contributing", contributing)):
+        (out / f"{page}.html").write_text(env.get_template("index.html.j2").render(
+            title=title, readme=text))
 
     for number, (name, idea, opened) in enumerate(order):
         program = found[name]
@@ -187,7 +197,7 @@ def main():
         files = [{"name": str(path.relative_to(source)), "segments": segments(path)}
                  for path in shown]
         experiments(program, files)
-        output, legend = visible((source / program.expected).read_bytes() if program.expected else b"")
+        output, legend = visible(program.output(source))
         # A paragraph on one line, for the page to wrap at its own width.
         manual = subprocess.run(["groff", "-man", "-Tutf8", "-P-cbou", "-rHY=0", "-rLL=2000n",
                                  "-rLT=72n", program.manual], check=True, capture_output=True, text=True)
