@@ -179,13 +179,14 @@ def main():
         for text, target in ((name, f"{name}.html"), (opened, f"{name}.html#{opened}")):
             index = index.replace(f"<td><code>{text}</code></td>",
                                   f'<td><a href="{target}"><code>{text}</code></a></td>')
-    # The two documents that the README names, on the site too: the guide and the licence.
+    # The documents that the README names, on the site too, each linked where it is named: the
+    # guide, a page of its own, and the licence, at the end of the index.
     index += f'<h2 id="LICENSE">LICENSE</h2><pre>{html.escape((source / "LICENSE").read_text())}</pre>'
-    for name, target in (("CONTRIBUTING.md", "contributing.html"), ("LICENSE", "#LICENSE")):
-        index = index.replace(f"<code>{name}</code>", f'<a href="{target}"><code>{name}</code></a>')
+    links = {"README.md": "index.html", "CONTRIBUTING.md": "contributing.html", "LICENSE": "index.html#LICENSE"}
     for page, title, text in (("index", "lessons", index), ("contributing", "contributing", contributing)):
-        (out / f"{page}.html").write_text(env.get_template("index.html.j2").render(
-            title=title, readme=text))
+        for name, target in links.items():
+            text = text.replace(f"<code>{name}</code>", f'<a href="{target}"><code>{name}</code></a>')
+        (out / f"{page}.html").write_text(env.get_template("index.html.j2").render(title=title, readme=text))
 
     for number, (name, idea, opened) in enumerate(order):
         program = found[name]
