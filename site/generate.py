@@ -114,10 +114,8 @@ def segments(path):
     if comment:
         result.append(segment(comment))
     for part in result:  # without the blank lines at either end
-        while part["code"] and not part["code"][-1][1].strip():
-            part["code"].pop()
-        while part["code"] and not part["code"][0][1].strip():
-            part["code"].pop(0)
+        kept = [i for i, (_, lit) in enumerate(part["code"]) if lit.strip()]
+        part["code"] = part["code"][kept[0]:kept[-1] + 1] if kept else []
     return [part for part in result if part["prose"] or part["code"]]
 
 

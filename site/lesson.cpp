@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 
 #include "closeOutput.h"
 
@@ -151,16 +152,12 @@ int main(int argc, char* argv[]) {
 }
 
 std::string html(const std::string& text) {
+  static const std::map<char, std::string> references = {
+      {'&', "&amp;"}, {'<', "&lt;"}, {'>', "&gt;"}, {'"', "&quot;"}, {'\'', "&#39;"}};
   std::string escaped;
   for (const char byte : text) {
-    switch (byte) {
-      case '&': escaped += "&amp;"; break;
-      case '<': escaped += "&lt;"; break;
-      case '>': escaped += "&gt;"; break;
-      case '"': escaped += "&quot;"; break;
-      case '\'': escaped += "&#39;"; break;
-      default: escaped += byte;
-    }
+    const auto found = references.find(byte);
+    escaped += found == references.end() ? std::string(1, byte) : found->second;
   }
   return escaped;
 }
