@@ -1,5 +1,6 @@
 #include "lesson.h"
 
+#include <array>
 #include <bit>
 #include <cerrno>
 #include <cmath>
@@ -232,8 +233,10 @@ void floatBits(const char* name, const unsigned char* bytes) {
   for (unsigned nibble = 0; nibble < 8; ++nibble) {
     std::fputs("<span class='nibble'>", picture);
     for (unsigned bit = nibble * 4; bit < nibble * 4 + 4; ++bit) {
-      std::fprintf(picture, "<span class='%s'>%u</span>",
-                   bit < 1 ? "sign" : (bit < 9 ? "exponent" : "fraction"), bits >> (31 - bit) & 1U);
+      std::fprintf(
+          picture, "<span class='%s'>%u</span>",
+          std::array{"sign", "exponent", "fraction"}[std::size_t{bit > 0} + std::size_t{bit > 8}],
+          bits >> (31 - bit) & 1U);
     }
     std::fprintf(picture, "<span class='hex'>%x</span></span>", bits >> (28 - nibble * 4) & 0xfU);
   }

@@ -29,7 +29,7 @@ void experiments(Lesson& lesson) {
                "aria-label='reverseLow8 turns the low 8 bits %s into %s'>",
                before.c_str(), after.c_str());
   for (std::size_t column = 0; column < 8; ++column) {
-    const std::size_t left = 40 + column * 40;
+    const std::size_t left = 40 + (column * 40);
     std::fprintf(picture,
                  "<text class='index' x='%zu' y='14'>%zu</text><text class='bit%c' "
                  "x='%zu' y='38'>%c</text><text class='bit%c' x='%zu' y='126'>%c</text>"
@@ -41,7 +41,7 @@ void experiments(Lesson& lesson) {
   for (unsigned bit = 0; bit < 8; ++bit) {
     const int moved = std::countr_zero(static_cast<unsigned>(reverseLow8(1U << bit)));
     std::fprintf(picture, "<line class='bit%u' x1='%u' y1='46' x2='%d' y2='108'></line>",
-                 value >> bit & 1U, 40 + (7 - bit) * 40, 40 + (7 - moved) * 40);
+                 value >> bit & 1U, 40 + ((7 - bit) * 40), 40 + ((7 - moved) * 40));
   }
   std::fprintf(picture,
                "<text class='label' x='350' y='38'>= %u</text><text class='label' "

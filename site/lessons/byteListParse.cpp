@@ -37,9 +37,7 @@ void experiments(Lesson& lesson) {
                   static_cast<unsigned char>(byte));
     std::fprintf(picture, "<span class='byte%s%s' title='line[%zu]'>%s%s</span>",
                  starts ? " start" : "", cut ? " cut" : "", at,
-                 byte == ' '    ? "␣"
-                 : byte == '\0' ? "\\0"
-                                : html(shown).c_str(),
+                 byte == ' ' ? "␣" : html(byte == '\0' ? "\\0" : shown).c_str(),
                  starts ? ("<small>code[" + std::to_string(token++) + "]</small>").c_str() : "");
   }
   std::fputs(

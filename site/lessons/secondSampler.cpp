@@ -29,7 +29,7 @@ void storeOf(Lesson& lesson) {
   }
   const ArrayStats::Ring ring = store.ring();
   const auto held = static_cast<std::size_t>(ring.count);
-  const std::size_t start = ring.nextSlot + ring.items.size() / 2 - held;
+  const std::size_t start = ring.nextSlot + (ring.items.size() / 2) - held;
   // Both copies in one row, as the storage lies, so that the samples held show side by side.
   std::fprintf(picture,
                "<figure class='picture ring'><p><code>ArrayStats(%d)</code> after %zu call%s of "
