@@ -1,5 +1,6 @@
 #include "lesson.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cerrno>
